@@ -1,0 +1,2 @@
+#include "SheetDefinitions.h"
+// Placeholder: the tables land with the sheet data.
