@@ -31,19 +31,19 @@ struct CaptionLabelDef {
     std::string caption; // UTF-8
     int left = 0;
     int top = 0;
-    int width = 0;  // size at design; the label sizes itself to its text
+    int width = 0; // size at design; the label sizes itself to its text
     int height = 0;
     double points = 12.0;
 };
 
 struct SheetDef {
     int index = 0;
-    std::string tabCaption;  // UTF-8
-    std::string pictureBox;  // "Picture1" ...
-    std::string drawing;     // drawing asset name, e.g. "sheet0"
-    int drawingWidth = 0;    // pixels
+    std::string tabCaption; // UTF-8
+    std::string pictureBox; // "Picture1" ...
+    std::string drawing;    // drawing asset name, e.g. "sheet0"
+    int drawingWidth = 0;   // pixels
     int drawingHeight = 0;
-    std::string description; // status-bar panel 1 text, UTF-8
+    std::string description;             // status-bar panel 1 text, UTF-8
     std::vector<ValueBoxDef> sizeBoxes;  // Label1(i), Label2(i): children of the tab control
     std::vector<ValueBoxDef> valueBoxes; // on the drawing, children of the picture box
     std::vector<CaptionLabelDef> captionLabels;
@@ -62,7 +62,18 @@ std::string stripClassSuffix(const std::string& field);
 int pointsToPixels(double points);
 
 // Twips to pixels at 15 twips a pixel.
-constexpr int twipsToPixels(int twips) { return twips / 15; }
+constexpr int twipsToPixels(int twips) {
+    return twips / 15;
+}
+
+// Width in twips of a value box bound to `field`, set by its dimension code:
+// 1215 for "A" and "B", 1035 for "Ha", 810 for "M", 795 for "H", 675 for any other.
+int valueBoxWidth(const std::string& field);
+
+// The visible client area of a sheet's picture box, in pixels; the drawing is
+// clipped to it.
+inline constexpr int kPictureClientWidth = 457;
+inline constexpr int kPictureClientHeight = 445;
 
 // The 62 field names of the dimension record, in the order size, bore,
 // classes 5k to 63k, fittings.
