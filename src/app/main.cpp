@@ -1,0 +1,29 @@
+#include "Form1.h"
+#include "QtMessageSink.h"
+#include "QtProgramEnd.h"
+#include "SettingsStore.h"
+#include "WindowManager.h"
+
+#include <QApplication>
+#include <QDir>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tavrin"));
+    QApplication::setApplicationVersion(QStringLiteral(TAVRIN_VERSION));
+
+    tavrin::QtMessageSink messages;
+    tavrin::QtProgramEnd programEnd;
+    tavrin::EmptySettingsStore settings;
+    tavrin::NoWindowManager windowManager;
+
+    tavrin::Form1 form1(tavrin::Form1Platform{
+        settings, windowManager, messages, programEnd, {}, [] { return QDir::currentPath(); }});
+    messages.setParentWindow(&form1);
+    form1.load();
+    if (programEnd.requested()) {
+        return programEnd.exitCode();
+    }
+    form1.show();
+    return QApplication::exec();
+}

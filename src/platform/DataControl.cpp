@@ -1,0 +1,175 @@
+#include "DataControl.h"
+
+#include "JetTableReader.h"
+#include "MessageSink.h"
+#include "PlainLabel.h"
+
+#include <QPainter>
+#include <QPolygon>
+#include <QTimer>
+#include <QToolButton>
+
+namespace tavrin {
+namespace {
+
+enum class Arrow { First, Previous, Next, Last };
+
+// A black triangle, with a bar at the outer end for first and last.
+QPixmap arrowPixmap(Arrow arrow) {
+    QPixmap pixmap(9, 9);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    const bool left = arrow == Arrow::First || arrow == Arrow::Previous;
+    const bool bar = arrow == Arrow::First || arrow == Arrow::Last;
+    const int tipX = left ? (bar ? 2 : 1) : (bar ? 6 : 7);
+    const int baseX = left ? tipX + 4 : tipX - 4;
+    painter.drawPolygon(QPolygon({QPoint(tipX, 4), QPoint(baseX, 0), QPoint(baseX, 8)}));
+    if (bar) {
+        painter.drawRect(left ? 0 : 8, 0, 0, 8);
+    }
+    return pixmap;
+}
+
+constexpr int kButtonWidth = 18;
+
+} // namespace
+
+DataControl::DataControl(MessageSink& messages, QWidget* parent)
+    : QWidget(parent), messages_(messages), caption_(new PlainLabel({}, this)) {
+    caption_->setObjectName(QStringLiteral("caption"));
+    caption_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    const struct {
+        const char* name;
+        Arrow arrow;
+        void (DataControl::*move)();
+    } kButtons[] = {{"First", Arrow::First, &DataControl::moveFirst},
+                    {"Previous", Arrow::Previous, &DataControl::movePrevious},
+                    {"Next", Arrow::Next, &DataControl::moveNext},
+                    {"Last", Arrow::Last, &DataControl::moveLast}};
+    for (const auto& spec : kButtons) {
+        auto* button = new QToolButton(this);
+        button->setObjectName(QString::fromLatin1(spec.name));
+        button->setIcon(arrowPixmap(spec.arrow));
+        button->setIconSize(QSize(9, 9));
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setAutoRaise(false);
+        QObject::connect(button, &QToolButton::clicked, this, spec.move);
+        buttons_.push_back(button);
+    }
+    layoutButtons();
+}
+
+void DataControl::setCaption(const QString& caption) {
+    caption_->setText(caption);
+}
+
+QString DataControl::caption() const {
+    return caption_->text();
+}
+
+QToolButton* DataControl::button(int which) const {
+    if (which < 0 || which >= static_cast<int>(buttons_.size())) {
+        return nullptr;
+    }
+    return buttons_[static_cast<std::size_t>(which)];
+}
+
+void DataControl::bind(QLabel* label, const QString& field) {
+    bindings_.push_back({label, field, table_.fieldIndex(field)});
+    if (isOpen()) {
+        refresh();
+    }
+}
+
+void DataControl::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The control opens by itself once the window around it has been shown.
+    if (!opened_ && !openQueued_) {
+        openQueued_ = true;
+        QTimer::singleShot(0, this, &DataControl::open);
+    }
+}
+
+void DataControl::open() {
+    if (opened_) {
+        return;
+    }
+    opened_ = true;
+    JetReadResult result = JetTableReader::read(databaseName_, recordSource_);
+    if (!result.ok()) {
+        messages_.showDataError(result.message);
+        return;
+    }
+    table_ = std::move(result.table);
+    for (Binding& binding : bindings_) {
+        binding.column = table_.fieldIndex(binding.field);
+    }
+    moveTo(0);
+}
+
+void DataControl::moveFirst() {
+    moveTo(0);
+}
+void DataControl::movePrevious() {
+    moveTo(current_ - 1);
+}
+void DataControl::moveNext() {
+    moveTo(current_ + 1);
+}
+void DataControl::moveLast() {
+    moveTo(rowCount() - 1);
+}
+
+void DataControl::moveTo(int row) {
+    if (table_.rows.empty()) {
+        return;
+    }
+    // Before the first row the first stays current, past the last the last.
+    const int target = std::clamp(row, 0, rowCount() - 1);
+    if (target == current_) {
+        return;
+    }
+    current_ = target;
+    refresh();
+    emit currentRowChanged(current_);
+}
+
+void DataControl::refresh() {
+    if (current_ < 0) {
+        return;
+    }
+    const std::vector<QString>& row = table_.rows[static_cast<std::size_t>(current_)];
+    for (const Binding& binding : bindings_) {
+        if (binding.label && binding.column >= 0) {
+            binding.label->setText(row[static_cast<std::size_t>(binding.column)]);
+        }
+    }
+}
+
+void DataControl::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layoutButtons();
+}
+
+void DataControl::layoutButtons() {
+    const int h = height();
+    const int w = width();
+    buttons_[0]->setGeometry(0, 0, kButtonWidth, h);
+    buttons_[1]->setGeometry(kButtonWidth, 0, kButtonWidth, h);
+    buttons_[2]->setGeometry(w - 2 * kButtonWidth, 0, kButtonWidth, h);
+    buttons_[3]->setGeometry(w - kButtonWidth, 0, kButtonWidth, h);
+    caption_->setGeometry(2 * kButtonWidth + 1, 1, std::max(0, w - 4 * kButtonWidth - 2),
+                          std::max(0, h - 2));
+}
+
+void DataControl::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRect strip = rect().adjusted(2 * kButtonWidth, 0, -2 * kButtonWidth - 1, -1);
+    painter.fillRect(strip, palette().window());
+    painter.setPen(palette().dark().color());
+    painter.drawRect(strip);
+}
+
+} // namespace tavrin

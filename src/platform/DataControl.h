@@ -1,0 +1,86 @@
+#pragma once
+
+#include "TableData.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <vector>
+
+class QLabel;
+class QToolButton;
+
+namespace tavrin {
+
+class MessageSink;
+
+// The data control: a strip with the arrow buttons first and previous at its
+// left end, next and last at its right end and its caption between them. It
+// opens the table named by its record source in the Jet file named by its
+// database name, read only, once it is first shown, and fills every label
+// bound to it with the current row's value of the label's field.
+class DataControl : public QWidget {
+    Q_OBJECT
+public:
+    DataControl(MessageSink& messages, QWidget* parent = nullptr);
+
+    void setCaption(const QString& caption);
+    QString caption() const;
+    void setConnect(const QString& connect) { connect_ = connect; }
+    QString connect() const { return connect_; }
+    void setDatabaseName(const QString& path) { databaseName_ = path; }
+    QString databaseName() const { return databaseName_; }
+    void setRecordSource(const QString& table) { recordSource_ = table; }
+    QString recordSource() const { return recordSource_; }
+
+    // Binds `label` to `field`; it shows its own text until a row fills it.
+    void bind(QLabel* label, const QString& field);
+
+    bool isOpen() const { return opened_ && !table_.rows.empty(); }
+    int currentRow() const { return current_; } // -1 while no row is current
+    int rowCount() const { return static_cast<int>(table_.rows.size()); }
+    const TableData& table() const { return table_; }
+
+    QToolButton* button(int which) const; // 0 first, 1 previous, 2 next, 3 last
+
+public slots:
+    // Opens the database and the table and makes the first row current. Only
+    // the first call opens; a file that cannot be read is reported once.
+    void open();
+    void moveFirst();
+    void movePrevious();
+    void moveNext();
+    void moveLast();
+
+signals:
+    void currentRowChanged(int row);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    struct Binding {
+        QPointer<QLabel> label;
+        QString field;
+        int column = -1;
+    };
+
+    void moveTo(int row);
+    void refresh();
+    void layoutButtons();
+
+    MessageSink& messages_;
+    QString connect_;
+    QString databaseName_;
+    QString recordSource_;
+    QLabel* caption_;
+    std::vector<QToolButton*> buttons_;
+    std::vector<Binding> bindings_;
+    TableData table_;
+    bool opened_ = false;
+    bool openQueued_ = false;
+    int current_ = -1;
+};
+
+} // namespace tavrin

@@ -1,0 +1,23 @@
+#include "JapaneseFont.h"
+
+#include <cmath>
+
+namespace tavrin {
+
+QStringList japaneseFontFamilies() {
+    return {QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
+            QStringLiteral("IPAGothic")};
+}
+
+QFont japaneseFont(double points) {
+    QFont font;
+    font.setFamilies(japaneseFontFamilies());
+    font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
+    return font;
+}
+
+} // namespace tavrin

@@ -1,0 +1,42 @@
+#include "PictureBox.h"
+
+#include <QPainter>
+
+namespace tavrin {
+
+PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
+    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    setLineWidth(2);
+    setAutoFillBackground(true);
+}
+
+void PictureBox::setPicture(const QPixmap& picture) {
+    picture_ = picture;
+    update();
+}
+
+QPoint PictureBox::clientOrigin() const {
+    return contentsRect().topLeft();
+}
+
+void PictureBox::place(QWidget* child, const QRect& rect) {
+    child->setParent(this);
+    child->setGeometry(rect.translated(clientOrigin()));
+}
+
+QRect PictureBox::clientRect(const QWidget* child) const {
+    return child->geometry().translated(-clientOrigin());
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    if (picture_.isNull()) {
+        return;
+    }
+    QPainter painter(this);
+    const QRect client = contentsRect();
+    painter.setClipRect(client);
+    painter.drawPixmap(client.topLeft(), picture_);
+}
+
+} // namespace tavrin

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QFrame>
+#include <QPixmap>
+
+namespace tavrin {
+
+// A picture box: a sunken 2-pixel edge around a client area that shows its
+// picture unscaled at the top-left corner, cut off at the client area's edges.
+// Its child controls are placed in client-area coordinates.
+class PictureBox : public QFrame {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+
+    void setPicture(const QPixmap& picture);
+    const QPixmap& picture() const { return picture_; }
+
+    // The client area's top-left corner in the box's own coordinates.
+    QPoint clientOrigin() const;
+    // Places `child` (made a child of this box) at `rect`, given in pixels
+    // from the client area's top-left corner.
+    void place(QWidget* child, const QRect& rect);
+    // `child`'s rectangle in client-area pixels.
+    QRect clientRect(const QWidget* child) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap picture_;
+};
+
+} // namespace tavrin

@@ -1,0 +1,11 @@
+#include "PlainLabel.h"
+
+namespace tavrin {
+
+PlainLabel::PlainLabel(const QString& text, QWidget* parent) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+    setTextInteractionFlags(Qt::NoTextInteraction);
+    setText(text);
+}
+
+} // namespace tavrin

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QLabel>
+
+namespace tavrin {
+
+// A label that always shows its text as plain text, never as rich text.
+class PlainLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit PlainLabel(const QString& text = {}, QWidget* parent = nullptr);
+};
+
+} // namespace tavrin

@@ -1,0 +1,12 @@
+#pragma once
+
+namespace tavrin {
+
+// Ends the program at once: no window gets a close or unload event.
+class ProgramEnd {
+public:
+    virtual ~ProgramEnd() = default;
+    virtual void endNow(int exitCode) = 0;
+};
+
+} // namespace tavrin

@@ -1,0 +1,14 @@
+#include "TableData.h"
+
+namespace tavrin {
+
+int TableData::fieldIndex(const QString& name) const {
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (fields[i] == name) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+} // namespace tavrin

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+namespace tavrin {
+
+// A whole table read into memory: its field names in table order and every
+// row's values as display text (Null as an empty text).
+struct TableData {
+    std::vector<QString> fields;
+    std::vector<std::vector<QString>> rows;
+
+    // Index of a field by exact name, or -1.
+    int fieldIndex(const QString& name) const;
+};
+
+} // namespace tavrin
