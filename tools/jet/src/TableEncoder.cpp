@@ -1,0 +1,110 @@
+#include "TableEncoder.h"
+
+#include <set>
+
+namespace tavrin::jet {
+
+namespace {
+
+struct TypeSize {
+    JetType type;
+    std::uint16_t fixedSize; // 0: variable length
+};
+
+constexpr TypeSize kTypeSizes[] = {
+    {JetType::Integer, 2}, {JetType::Long, 4}, {JetType::Single, 4},
+    {JetType::Double, 8},  {JetType::Text, 0},
+};
+
+std::uint16_t fixedSizeOf(JetType type) {
+    for (const auto& t : kTypeSizes)
+        if (t.type == type)
+            return t.fixedSize;
+    throw JetWriteError("unknown column type");
+}
+
+std::string asciiLower(std::string s) {
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return s;
+}
+
+} // namespace
+
+TableEncoder::TableEncoder(JetVersion version, const std::string& tableName,
+                           const std::vector<JetColumn>& columns)
+    : format_(JetFormat::of(version)), cells_(version), layout_(makeLayout(tableName, columns)) {
+    for (const auto& c : columns) {
+        types_.push_back(c.type);
+        names_.push_back(c.name);
+    }
+}
+
+ColumnLayout TableEncoder::makeLayout(const std::string& tableName,
+                                      const std::vector<JetColumn>& columns) const {
+    if (tableName.empty())
+        throw JetWriteError("the table name is empty");
+    try {
+        cells_.text().encodeValue(tableName);
+        cells_.text().encodeName(tableName, kMaxNameChars);
+    } catch (const CellError& e) {
+        throw JetWriteError("table name \"" + tableName + "\": " + e.what());
+    }
+    if (columns.empty())
+        throw JetWriteError("the table has no columns");
+    if (columns.size() > format_.maxColumns)
+        throw JetWriteError("the table has " + std::to_string(columns.size()) +
+                            " columns; this file version holds at most " +
+                            std::to_string(format_.maxColumns));
+    std::vector<ColumnDef> defs;
+    std::set<std::string> seen;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        const JetColumn& column = columns[i];
+        if (column.name.empty())
+            throw JetWriteError("column " + std::to_string(i + 1) + " has an empty name", {}, i);
+        ColumnDef def;
+        try {
+            def.name = cells_.text().encodeName(column.name, kMaxNameChars);
+        } catch (const CellError& e) {
+            throw JetWriteError("column \"" + column.name + "\": " + e.what(), {}, i);
+        }
+        if (!seen.insert(asciiLower(column.name)).second)
+            throw JetWriteError("column name \"" + column.name + "\" appears twice", {}, i);
+        def.typeCode = static_cast<std::uint8_t>(column.type);
+        def.fixedSize = fixedSizeOf(column.type);
+        def.length = def.fixedSize != 0 ? def.fixedSize : format_.textColumnLength;
+        defs.push_back(std::move(def));
+    }
+    return ColumnLayout(std::move(defs));
+}
+
+EncodedRow TableEncoder::encodeCells(const std::vector<std::optional<std::string>>& row,
+                                     std::size_t rowIndex) const {
+    if (row.size() != types_.size())
+        throw JetWriteError("the row has " + std::to_string(row.size()) + " cells; the table has " +
+                                std::to_string(types_.size()) + " columns",
+                            rowIndex);
+    EncodedRow out(row.size());
+    for (std::size_t c = 0; c < row.size(); ++c) {
+        if (!row[c])
+            continue;
+        try {
+            out[c] = cells_.encode(types_[c], *row[c]);
+        } catch (const CellError& e) {
+            throw JetWriteError("column \"" + names_[c] + "\": " + e.what(), rowIndex, c);
+        }
+    }
+    return out;
+}
+
+Bytes TableEncoder::encodeRow(const EncodedRow& cells, const ColumnLayout& layout,
+                              std::size_t rowIndex) const {
+    try {
+        return RowEncoder(format_, layout).encode(cells);
+    } catch (const CellError& e) {
+        throw JetWriteError(e.what(), rowIndex);
+    }
+}
+
+} // namespace tavrin::jet
