@@ -4,10 +4,13 @@
 #include "CsvTable.h"
 #include "JetWriter.h"
 
+#include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -43,15 +46,17 @@ int main(int argc, char** argv) {
                   << "\n";
         return 1;
     }
+    // A failed run leaves no file at OUT, not even an older one, so that a
+    // stale database is never taken for the result.
     try {
         const tavrin::JetTable table = tavrin::readCsvTable(in, kTableName, version);
         tavrin::writeJetFile(paths[1], version, table);
+        return 0;
     } catch (const tavrin::CsvError& e) {
         std::cerr << "tavrin-mkdb: " << paths[0] << ": " << e.what() << "\n";
-        return 1;
     } catch (const tavrin::JetWriteError& e) {
         std::cerr << "tavrin-mkdb: " << paths[1] << ": " << e.what() << "\n";
-        return 1;
     }
-    return 0;
+    std::remove(paths[1].c_str());
+    return 1;
 }

@@ -23,8 +23,8 @@ std::string_view withoutPlus(std::string_view v) {
 }
 
 [[noreturn]] void doesNotFit(std::string_view value, JetType type) {
-    throw CellError("\"" + std::string(value) + "\" does not fit a " + CellEncoder::typeName(type) +
-                    " column");
+    throw CellError("\"" + std::string(value) + "\" is out of range for " +
+                    CellEncoder::typeName(type));
 }
 
 template <typename Int> Bytes encodeInteger(std::string_view value, JetType type) {
