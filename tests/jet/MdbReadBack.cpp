@@ -3,11 +3,14 @@
 #include "CsvTable.h"
 
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <mdbtools.h>
 #include <memory>
 #include <sstream>
 #include <stdexcept>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace tavrin::test {
 
@@ -38,9 +41,61 @@ std::optional<double> storedNumber(MdbHandle* mdb, const MdbColumn* col) {
     }
 }
 
+// Collects what is written to stderr while it lives.
+class StderrCapture {
+public:
+    StderrCapture() : file_(std::tmpfile()) {
+        std::fflush(stderr);
+        saved_ = dup(2);
+        dup2(fileno(file_), 2);
+    }
+    ~StderrCapture() {
+        restore();
+        std::fclose(file_);
+    }
+    std::string text() {
+        restore();
+        std::string out;
+        std::rewind(file_);
+        char buffer[4096];
+        std::size_t n = 0;
+        while ((n = std::fread(buffer, 1, sizeof buffer, file_)) > 0)
+            out.append(buffer, n);
+        return out;
+    }
+
+private:
+    void restore() {
+        if (saved_ < 0)
+            return;
+        std::fflush(stderr);
+        dup2(saved_, 2);
+        close(saved_);
+        saved_ = -1;
+    }
+    std::FILE* file_;
+    int saved_ = -1;
+};
+
+LibmdbTable readTable(const std::string& path, const std::string& tableName);
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
 } // namespace
 
 LibmdbTable readWithLibmdb(const std::string& path, const std::string& tableName) {
+    StderrCapture capture;
+    LibmdbTable out = readTable(path, tableName);
+    out.warnings = capture.text();
+    return out;
+}
+
+namespace {
+
+LibmdbTable readTable(const std::string& path, const std::string& tableName) {
     std::unique_ptr<MdbHandle, HandleCloser> mdb(mdb_open(path.c_str(), MDB_NOFLAGS));
     if (!mdb)
         throw std::runtime_error("libmdb cannot open " + path);
@@ -53,6 +108,17 @@ LibmdbTable readWithLibmdb(const std::string& path, const std::string& tableName
 
     LibmdbTable out;
     out.codePage = mdb->f->code_page;
+    for (gint32 pg = 0; (pg = mdb_map_find_next(mdb.get(), table->usage_map, table->map_sz,
+                                                static_cast<guint32>(pg))) > 0;)
+        out.mappedPages.push_back(pg);
+    const auto pageSize = static_cast<std::size_t>(mdb->fmt->pg_size);
+    const std::string bytes = readFile(path);
+    for (std::size_t pg = 1; (pg + 1) * pageSize <= bytes.size(); ++pg) {
+        const auto* page = reinterpret_cast<const unsigned char*>(bytes.data() + pg * pageSize);
+        if (page[0] == 0x01 && static_cast<unsigned long>(mdb_get_int32(
+                                   const_cast<unsigned char*>(page), 4)) == table->entry->table_pg)
+            out.dataPages.push_back(static_cast<long>(pg));
+    }
     const unsigned count = table->num_cols;
     std::vector<std::string> buffers(count, std::string(MDB_BIND_SIZE, '\0'));
     std::vector<int> lengths(count, 0);
@@ -87,9 +153,12 @@ LibmdbTable readWithLibmdb(const std::string& path, const std::string& tableName
     return out;
 }
 
+} // namespace
+
 CommandResult runCommand(const std::string& command) {
     CommandResult result;
-    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+    std::FILE* errors = std::tmpfile();
+    FILE* pipe = popen((command + " 2>/dev/fd/" + std::to_string(fileno(errors))).c_str(), "r");
     if (!pipe)
         return result;
     char buffer[65536];
@@ -98,13 +167,17 @@ CommandResult runCommand(const std::string& command) {
         result.output.append(buffer, n);
     const int status = pclose(pipe);
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::rewind(errors);
+    while ((n = std::fread(buffer, 1, sizeof buffer, errors)) > 0)
+        result.errors.append(buffer, n);
+    std::fclose(errors);
     return result;
 }
 
 Rows exportedRows(const std::string& path, const std::string& table) {
     const CommandResult exported = runCommand("mdb-export '" + path + "' '" + table + "'");
-    if (exported.status != 0)
-        throw std::runtime_error("mdb-export failed: " + exported.output);
+    if (exported.status != 0 || !exported.errors.empty())
+        throw std::runtime_error("mdb-export: " + exported.errors);
     std::istringstream in(exported.output);
     // mdb-export writes names bare and quotes text, so every column reads as Text.
     const JetTable parsed = readCsvTable(in, table);

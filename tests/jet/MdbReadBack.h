@@ -18,6 +18,12 @@ struct LibmdbTable {
     // page bytes; nullopt for Null and text cells.
     std::vector<std::vector<std::optional<double>>> numbers;
     int codePage = 0;
+    // Pages libmdb's usage map gives for the table, and the pages that really
+    // are the table's data pages (found by reading every page).
+    std::vector<long> mappedPages;
+    std::vector<long> dataPages;
+    // What libmdb printed on stderr meanwhile.
+    std::string warnings;
 };
 
 // Opens the file with libmdb, binds every column by name and fetches all rows.
@@ -26,11 +32,13 @@ LibmdbTable readWithLibmdb(const std::string& path, const std::string& table);
 // Output of a command, with its exit status.
 struct CommandResult {
     int status = -1;
-    std::string output;
+    std::string output; // stdout
+    std::string errors; // stderr
 };
 CommandResult runCommand(const std::string& command);
 
 // mdb-export's CSV for the table, parsed back into rows (header first).
+// Throws if mdb-export fails or prints anything on stderr.
 Rows exportedRows(const std::string& path, const std::string& table);
 
 } // namespace tavrin::test

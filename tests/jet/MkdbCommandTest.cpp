@@ -52,9 +52,9 @@ TEST_F(MkdbCommand, BadCsvNamesTheLineAndLeavesNothing) {
     std::ofstream(out()) << "an older file";
     const auto result = mkdb("--jet3", csv("A,B:long\n1,2\n3,x\n"));
     EXPECT_NE(result.status, 0);
-    EXPECT_NE(result.output.find("line 3: column \"B\": \"x\" is not a valid Long number"),
+    EXPECT_NE(result.errors.find("line 3: column \"B\": \"x\" is not a valid Long number"),
               std::string::npos)
-        << result.output;
+        << result.errors;
     EXPECT_FALSE(fs::exists(out()));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 }
