@@ -105,6 +105,18 @@ const BadCsv kBadCsvs[] = {
              return row + "\n";
          }(),
      JetVersion::Jet3, 2, "a data page holds rows of at most 2036"},
+    {"over 256 columns whose Nulls cannot share flags",
+     [] {
+         // libmdb tells only 256 columns' Null flags apart; alternating Null
+         // numbers leave no two neighbours that could share one.
+         std::string header, row;
+         for (int i = 0; i < 300; ++i) {
+             header += (i ? ",N" : "N") + std::to_string(i) + ":long";
+             row += (i ? "," : "") + (i % 2 ? std::string() : std::to_string(i));
+         }
+         return header + "\n" + row + "\n";
+     }(),
+     JetVersion::Jet4, 1, "too few neighbouring columns"},
     {"Jet 3 with more than 255 columns",
      [] {
          std::string header;

@@ -74,7 +74,9 @@ TEST_P(JetRoundTrip, TablesListsOnlyTheUserTableAndVersionIsRecorded) {
     EXPECT_EQ(test::runCommand("mdb-tables -1 '" + path + "'").output, "Kelvor\n");
     EXPECT_EQ(test::runCommand("mdb-tables -S -1 '" + path + "'").output, "MSysObjects\nKelvor\n");
     EXPECT_EQ(test::runCommand("mdb-ver '" + path + "'").output, jet3() ? "JET3\n" : "JET4\n");
-    EXPECT_EQ(test::readWithLibmdb(path, "Kelvor").codePage, 932);
+    const auto back = test::readWithLibmdb(path, "Kelvor");
+    EXPECT_EQ(back.codePage, 932);
+    EXPECT_EQ(back.sortOrder, 0x0411); // Japanese
 }
 
 TEST_P(JetRoundTrip, MixedColumnsJapaneseTextAndNullsComeBack) {

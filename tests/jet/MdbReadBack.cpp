@@ -108,6 +108,7 @@ LibmdbTable readTable(const std::string& path, const std::string& tableName) {
 
     LibmdbTable out;
     out.codePage = mdb->f->code_page;
+    out.sortOrder = mdb->f->lang_id;
     for (gint32 pg = 0; (pg = mdb_map_find_next(mdb.get(), table->usage_map, table->map_sz,
                                                 static_cast<guint32>(pg))) > 0;)
         out.mappedPages.push_back(pg);

@@ -18,6 +18,7 @@ struct LibmdbTable {
     // page bytes; nullopt for Null and text cells.
     std::vector<std::vector<std::optional<double>>> numbers;
     int codePage = 0;
+    int sortOrder = 0;
     // Pages libmdb's usage map gives for the table, and the pages that really
     // are the table's data pages (found by reading every page).
     std::vector<long> mappedPages;
