@@ -1,4 +1,6 @@
+#include "DesktopShell.h"
 #include "Form1.h"
+#include "Form2.h"
 #include "QtMessageSink.h"
 #include "QtProgramEnd.h"
 #include "SettingsStore.h"
@@ -17,8 +19,10 @@ int main(int argc, char* argv[]) {
     tavrin::EmptySettingsStore settings;
     tavrin::NoWindowManager windowManager;
 
-    tavrin::Form1 form1(tavrin::Form1Platform{
-        settings, windowManager, messages, programEnd, {}, [] { return QDir::currentPath(); }});
+    tavrin::DesktopShell shell;
+    tavrin::Form1 form1(tavrin::Form1Platform{settings, windowManager, messages, programEnd,
+                                              [&shell] { tavrin::Form2::showModal(shell); },
+                                              [] { return QDir::currentPath(); }});
     messages.setParentWindow(&form1);
     form1.load();
     if (programEnd.requested()) {

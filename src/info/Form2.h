@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+
+namespace tavrin {
+
+class ClickLabel;
+class PlainLabel;
+class Shell;
+
+// The information window: the series and volume titles, the list of covered
+// standards, the version, rights and contact lines, the homepage address and
+// the cancel button. A click on any element of the array Label13 (the list
+// and the address) opens the address through the shell.
+class Form2 : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kLabel13Count = 8;
+    static constexpr int kAddressIndex = 7;
+
+    explicit Form2(Shell& shell, QWidget* parent = nullptr);
+
+    // Loads a new information window, shows it modally with no owner and
+    // returns once it is closed; nothing of it survives.
+    static void showModal(Shell& shell);
+
+    QLabel* Label1() const;
+    QLabel* Label3() const;
+    QLabel* Label4() const;
+    QLabel* Label11() const;
+    QLabel* Label12() const;
+    QLabel* Label13(int index) const;
+    QFrame* Frame1() const { return frame1_; }
+    QPushButton* Command1() const { return command1_; }
+
+    // Event handlers.
+    void Command1_Click();
+    void Label13_Click(int index);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void buildLabels();
+    PlainLabel* label(const char* name) const;
+
+    Shell& shell_;
+    std::array<ClickLabel*, kLabel13Count> label13_{};
+    QFrame* frame1_ = nullptr;
+    QPushButton* command1_ = nullptr;
+};
+
+} // namespace tavrin
