@@ -28,6 +28,9 @@ struct AssetCase {
 
 const AssetCase kAssets[] = {
     {"sheet0", 518, 509, QRect(QPoint(33, 43), QPoint(423, 433))},
+    {"sheet12", 537, 543, QRect(QPoint(30, 40), QPoint(436, 431))},
+    {"sheet3", 538, 499, QRect(QPoint(31, 63), QPoint(437, 407))},
+    {"sheet4", 549, 529, QRect(QPoint(23, 46), QPoint(439, 433))},
 };
 
 // Same size and the same colour at every pixel; reports the first difference.

@@ -89,7 +89,7 @@ TEST_P(LabelsOverDrawing, HideOnlyWhatTheLayoutAllows) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Sheets, LabelsOverDrawing, ::testing::Values(0),
+INSTANTIATE_TEST_SUITE_P(Sheets, LabelsOverDrawing, ::testing::Values(0, 1, 2, 3, 4),
                          [](const auto& info) { return "Sheet" + std::to_string(info.param); });
 
 } // namespace

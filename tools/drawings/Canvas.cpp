@@ -148,24 +148,37 @@ std::vector<Pixel> linePixels(int x0, int y0, int x1, int y1) {
 }
 
 std::vector<Pixel> arcPixels(double cx, double cy, double rx, double ry, double a0, double a1) {
-    // Sample the arc finely, keep each new pixel once, then drop the corner
-    // pixels of L-shaped steps so that the curve stays one pixel wide.
+    // Walk the arc finely. Where it runs flatter than 45 degrees take one pixel
+    // per column, elsewhere one per row, each rounded from the exact curve;
+    // then drop the corner pixel of any L-shaped step so that the curve stays
+    // one pixel wide and 8-connected.
     const double span = a1 - a0;
     const int steps = std::max(8, static_cast<int>(std::abs(span) * std::max(rx, ry) / 4.0));
+    auto round = [](double v) { return static_cast<int>(std::lround(v)); };
     std::vector<Pixel> raw;
     for (int i = 0; i <= steps; ++i) {
         const double a = (a0 + span * i / steps) * std::numbers::pi / 180.0;
-        const Pixel p{static_cast<int>(std::lround(cx + rx * std::cos(a))),
-                      static_cast<int>(std::lround(cy + ry * std::sin(a)))};
-        if (raw.empty() || !(raw.back() == p)) {
-            // Fill any jump larger than one pixel with a straight piece.
-            if (!raw.empty() &&
-                (std::abs(raw.back().x - p.x) > 1 || std::abs(raw.back().y - p.y) > 1)) {
-                auto piece = linePixels(raw.back().x, raw.back().y, p.x, p.y);
-                raw.insert(raw.end(), piece.begin() + 1, piece.end() - 1);
-            }
-            raw.push_back(p);
+        const double c = std::cos(a);
+        const double s = std::sin(a);
+        Pixel p{round(cx + rx * c), round(cy + ry * s)};
+        const bool flat = std::abs(rx * s) >= std::abs(ry * c);
+        if (flat) {
+            const double u = std::clamp((p.x - cx) / rx, -1.0, 1.0);
+            p.y = round(cy + (s < 0 ? -1 : 1) * ry * std::sqrt(1 - u * u));
+        } else {
+            const double v = std::clamp((p.y - cy) / ry, -1.0, 1.0);
+            p.x = round(cx + (c < 0 ? -1 : 1) * rx * std::sqrt(1 - v * v));
         }
+        if (i == 0 || i == steps) // the ends lie exactly where the angles put them
+            p = {round(cx + rx * c), round(cy + ry * s)};
+        if (!raw.empty() && raw.back() == p)
+            continue;
+        if (!raw.empty() &&
+            (std::abs(raw.back().x - p.x) > 1 || std::abs(raw.back().y - p.y) > 1)) {
+            auto piece = linePixels(raw.back().x, raw.back().y, p.x, p.y);
+            raw.insert(raw.end(), piece.begin() + 1, piece.end() - 1);
+        }
+        raw.push_back(p);
     }
     std::vector<Pixel> out;
     for (std::size_t i = 0; i < raw.size(); ++i) {
