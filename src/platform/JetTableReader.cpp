@@ -1,6 +1,10 @@
 #include "JetTableReader.h"
 
+#include <QCoreApplication>
+#include <QDataStream>
 #include <QFile>
+#include <QProcess>
+#include <QElapsedTimer>
 #include <QFileInfo>
 
 #include <array>
@@ -56,20 +60,24 @@ bool iconvKnows(std::uint16_t codePage) {
     return true;
 }
 
-// Jet 3 text is in the writer's code page. libmdb takes it from the header;
-// where the header names none that can be decoded, the file is one of ours
-// and Japanese.
+// Jet 3 text is in the writer's code page, which the header records. libmdb
+// decodes code page 932 as plain Shift_JIS, which turns "～" into "〜" and
+// loses Windows' extra characters, so that code page is decoded as Windows
+// writes it; a header that names no code page that can be decoded belongs to
+// one of our own files, which are Japanese.
 void settleJet3CodePage(MdbHandle* mdb) {
     if (!IS_JET3(mdb) || std::getenv("MDB_JET3_CHARSET") != nullptr) {
         return;
     }
     const std::uint16_t recorded = mdb->f->code_page;
-    if (recorded != 0 && iconvKnows(recorded)) {
+    if (recorded != kJapaneseCodePage && recorded != 0 && iconvKnows(recorded)) {
         return;
     }
     mdb->f->code_page = kJapaneseCodePage;
+    setenv("MDB_JET3_CHARSET", "CP932", 1);
     mdb_iconv_close(mdb);
     mdb_iconv_init(mdb);
+    unsetenv("MDB_JET3_CHARSET");
 }
 
 struct HeaderCheck {
@@ -143,7 +151,114 @@ QString cellText(MdbHandle* mdb, const MdbColumn* column, const char* bound) {
     }
 }
 
+QString& readerProgramOverride() {
+    static QString program;
+    return program;
+}
+
+constexpr int kReaderTimeoutMs = 30000;
+constexpr quint32 kWireMagic = 0x54565231; // "TVR1"
+
 } // namespace
+
+void JetTableReader::setReaderProgram(const QString& program) { readerProgramOverride() = program; }
+
+QString JetTableReader::readerProgram() {
+    if (!readerProgramOverride().isEmpty()) {
+        return readerProgramOverride();
+    }
+    const QString dir = QCoreApplication::applicationDirPath();
+    for (const QString& candidate :
+         {dir + QStringLiteral("/tavrin-read"), dir + QStringLiteral("/../libexec/tavrin/tavrin-read")}) {
+        if (QFileInfo(candidate).isExecutable()) {
+            return QFileInfo(candidate).canonicalFilePath();
+        }
+    }
+    return dir + QStringLiteral("/tavrin-read");
+}
+
+QByteArray JetTableReader::encode(const JetReadResult& result) {
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_6_0);
+    out << kWireMagic << static_cast<qint32>(result.error) << result.message;
+    out << static_cast<quint32>(result.table.fields.size());
+    for (const QString& field : result.table.fields) {
+        out << field;
+    }
+    out << static_cast<quint32>(result.table.rows.size());
+    for (const std::vector<QString>& row : result.table.rows) {
+        for (const QString& cell : row) {
+            out << cell;
+        }
+    }
+    return bytes;
+}
+
+bool JetTableReader::decode(const QByteArray& bytes, JetReadResult& result) {
+    QDataStream in(bytes);
+    in.setVersion(QDataStream::Qt_6_0);
+    quint32 magic = 0;
+    qint32 error = 0;
+    quint32 fieldCount = 0;
+    quint32 rowCount = 0;
+    in >> magic >> error >> result.message >> fieldCount;
+    if (in.status() != QDataStream::Ok || magic != kWireMagic || error < 0 ||
+        error > static_cast<qint32>(JetReadError::NoRows) || fieldCount > 100000) {
+        return false;
+    }
+    result.error = static_cast<JetReadError>(error);
+    result.table.fields.resize(fieldCount);
+    for (QString& field : result.table.fields) {
+        in >> field;
+    }
+    in >> rowCount;
+    if (in.status() != QDataStream::Ok) {
+        return false;
+    }
+    result.table.rows.clear();
+    for (quint32 r = 0; r < rowCount && in.status() == QDataStream::Ok; ++r) {
+        std::vector<QString> row(fieldCount);
+        for (QString& cell : row) {
+            in >> cell;
+        }
+        result.table.rows.push_back(std::move(row));
+    }
+    return in.status() == QDataStream::Ok && in.atEnd();
+}
+
+JetReadResult JetTableReader::read(const QString& path, const QString& tableName) {
+    QProcess reader;
+    reader.setProcessChannelMode(QProcess::SeparateChannels);
+    reader.setStandardErrorFile(QProcess::nullDevice());
+    reader.start(readerProgram(), {path, tableName}, QIODevice::ReadOnly);
+    JetReadResult result;
+    if (!reader.waitForStarted()) {
+        // Without the reading program, read here rather than not at all.
+        qWarning("tavrin: %s not found; reading the data file in this process",
+                 qPrintable(readerProgram()));
+        return readHere(path, tableName);
+    }
+    QByteArray bytes;
+    QElapsedTimer clock;
+    clock.start();
+    while (reader.state() != QProcess::NotRunning && clock.elapsed() < kReaderTimeoutMs) {
+        reader.waitForReadyRead(100);
+        bytes += reader.readAllStandardOutput();
+    }
+    if (reader.state() != QProcess::NotRunning) {
+        reader.kill();
+        reader.waitForFinished();
+    }
+    bytes += reader.readAllStandardOutput();
+    if (reader.exitStatus() != QProcess::NormalExit || reader.exitCode() != 0 ||
+        !decode(bytes, result)) {
+        result = {};
+        result.error = JetReadError::Corrupt;
+        result.message = messageFor(JetReadError::Corrupt, path, tableName);
+    }
+    return result;
+}
 
 QString JetTableReader::messageFor(JetReadError error, const QString& path,
                                    const QString& tableName) {
@@ -173,7 +288,7 @@ QString JetTableReader::messageFor(JetReadError error, const QString& path,
     return {};
 }
 
-JetReadResult JetTableReader::read(const QString& path, const QString& tableName) {
+JetReadResult JetTableReader::readHere(const QString& path, const QString& tableName) {
     JetReadResult result;
     const auto fail = [&](JetReadError error) {
         result.table = {};

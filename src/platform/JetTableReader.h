@@ -32,9 +32,24 @@ struct JetReadResult {
 // Jet 3 text is decoded in the code page the file records, or as code page 932
 // where it records none; Jet 4 text is Unicode. Numbers come out as a person
 // writes them ("15.5", never "15.50000000").
+//
+// libmdb trusts the file it reads, and a damaged file can make it read out of
+// bounds or loop. read() therefore does the reading in a process of its own
+// (the program tavrin-read beside the viewer), which gets a bounded time; a
+// reader that crashes or runs out of time means a damaged file, and the
+// viewer runs on. readHere() is the reading itself, in the calling process.
 class JetTableReader {
 public:
     static JetReadResult read(const QString& path, const QString& tableName);
+    static JetReadResult readHere(const QString& path, const QString& tableName);
+
+    // The reading program; by default tavrin-read beside the running program.
+    static void setReaderProgram(const QString& program);
+    static QString readerProgram();
+
+    // The result as the reading program hands it over, and back.
+    static QByteArray encode(const JetReadResult& result);
+    static bool decode(const QByteArray& bytes, JetReadResult& result);
 
     // The Japanese message for an error about `path`.
     static QString messageFor(JetReadError error, const QString& path, const QString& tableName);

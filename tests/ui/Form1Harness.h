@@ -1,0 +1,46 @@
+#pragma once
+
+// A main window over recording fakes, started as the program starts it.
+
+#include "DataControl.h"
+#include "Fakes.h"
+#include "Form1.h"
+
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+namespace tavrin::test {
+
+struct Form1Harness {
+    explicit Form1Harness(QString directory) : directory_(std::move(directory)) {}
+
+    // Loads and shows the window and lets the data control open.
+    Form1& start() {
+        form = std::make_unique<Form1>(Form1Platform{settings, windowManager, messages, programEnd,
+                                                     [this] { ++informationShown; },
+                                                     [this] { return directory_; }});
+        form->load();
+        form->show();
+        QTest::qWait(0);
+        QCoreApplication::processEvents();
+        return *form;
+    }
+
+    QLabel* label(const QString& objectName) const {
+        return form->findChild<QLabel*>(objectName);
+    }
+
+    MemorySettingsStore settings;
+    RecordingWindowManager windowManager;
+    RecordingMessages messages;
+    RecordingProgramEnd programEnd;
+    int informationShown = 0;
+    std::unique_ptr<Form1> form;
+
+private:
+    QString directory_;
+};
+
+} // namespace tavrin::test
