@@ -1,23 +1,31 @@
 #include "DesktopShell.h"
 #include "Form1.h"
 #include "Form2.h"
+#include "QSettingsStore.h"
 #include "QtMessageSink.h"
 #include "QtProgramEnd.h"
 #include "SettingsStore.h"
 #include "WindowManager.h"
+#include "X11WindowManager.h"
 
 #include <QApplication>
 #include <QDir>
 
 int main(int argc, char* argv[]) {
+    tavrin::preferXcbOnWayland(argc, argv);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavrin"));
     QApplication::setApplicationVersion(QStringLiteral(TAVRIN_VERSION));
 
     tavrin::QtMessageSink messages;
     tavrin::QtProgramEnd programEnd;
-    tavrin::EmptySettingsStore settings;
-    tavrin::NoWindowManager windowManager;
+    tavrin::QSettingsStore settings;
+    tavrin::X11WindowManager x11WindowManager;
+    tavrin::NoWindowManager noWindowManager;
+    tavrin::WindowManager& windowManager =
+        QGuiApplication::platformName() == QLatin1String("xcb")
+            ? static_cast<tavrin::WindowManager&>(x11WindowManager)
+            : noWindowManager;
 
     tavrin::DesktopShell shell;
     tavrin::Form1 form1(tavrin::Form1Platform{settings, windowManager, messages, programEnd,

@@ -3,6 +3,7 @@
 #include "DataControl.h"
 #include "JapaneseFont.h"
 #include "MessageSink.h"
+#include "NormalPositionTracker.h"
 #include "ProgramEnd.h"
 #include "SettingsStore.h"
 #include "SheetBuilder.h"
@@ -15,11 +16,16 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
+#include <QStyle>
 #include <QTabBar>
+#include <QtDebug>
+#include <algorithm>
 #include <cmath>
 #include <exception>
 
@@ -190,9 +196,35 @@ void Form1::run(const std::function<void()>& handler) {
 }
 
 void Form1::Form_Load() {
+    // The remembered position: Left from "X1", then Top from "Y1", each with
+    // the window's own as the default. A position at which no part of the
+    // caption bar would lie on any screen (a monitor since removed) gives way
+    // to the design position, where the window stands now. The window takes
+    // its fixed size first: on X11 a window resized after it was placed is
+    // placed by its client area, not by its frame.
+    layout()->activate();
     WindowPositionMemory memory(platform_.settings);
-    setLeftTwips(memory.restore(WindowPositionMemory::kLeftKey, static_cast<float>(leftTwips())));
-    setTopTwips(memory.restore(WindowPositionMemory::kTopKey, static_cast<float>(topTwips())));
+    const float left =
+        memory.restore(WindowPositionMemory::kLeftKey, static_cast<float>(leftTwips()));
+    const float top = memory.restore(WindowPositionMemory::kTopKey, static_cast<float>(topTwips()));
+    const QRectF captionBar(left * logicalDpiX() / kTwipsPerInch,
+                            top * logicalDpiY() / kTwipsPerInch, frameGeometry().width(),
+                            std::max(1, style()->pixelMetric(QStyle::PM_TitleBarHeight)));
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        screens << screen->geometry();
+    }
+    if (WindowPositionMemory::reachable(captionBar, screens)) {
+        setLeftTwips(left);
+        setTopTwips(top);
+    } else {
+        qWarning().noquote() << QStringLiteral("tavrin: the remembered window position %1, %2 "
+                                               "lies on no screen; the window opens at the "
+                                               "top-left corner")
+                                    .arg(WindowPositionMemory::toText(left),
+                                         WindowPositionMemory::toText(top));
+    }
+    new NormalPositionTracker(*this);
 
     status_->setPanelText(1, QString::fromStdString(sheetDescription(0)));
 
@@ -203,8 +235,16 @@ void Form1::Form_Load() {
 }
 
 void Form1::Form_Unload() {
+    // Where the window stands in its normal state: a window closed while
+    // minimised saves the position it is restored to.
+    double left = leftTwips();
+    double top = topTwips();
+    if (const auto* normal = findChild<NormalPositionTracker*>(); normal && isMinimized()) {
+        left = normal->framePosition().x() * kTwipsPerInch / logicalDpiX();
+        top = normal->framePosition().y() * kTwipsPerInch / logicalDpiY();
+    }
     WindowPositionMemory memory(platform_.settings);
-    memory.save(static_cast<float>(leftTwips()), static_cast<float>(topTwips()));
+    memory.save(static_cast<float>(left), static_cast<float>(top));
 }
 
 void Form1::Quit_Click() {

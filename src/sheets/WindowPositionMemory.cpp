@@ -3,6 +3,9 @@
 #include "SettingsStore.h"
 
 #include <QLocale>
+#include <QStringList>
+#include <QtDebug>
+#include <cmath>
 
 namespace tavrin {
 
@@ -20,9 +23,13 @@ QString WindowPositionMemory::toText(float value) {
 }
 
 std::optional<float> WindowPositionMemory::fromText(const QString& text) {
+    const QString trimmed = text.trimmed();
     bool ok = false;
-    const float value = QLocale().toFloat(text.trimmed(), &ok);
+    float value = QLocale().toFloat(trimmed, &ok);
     if (!ok) {
+        value = QLocale::c().toFloat(trimmed, &ok);
+    }
+    if (!ok || !std::isfinite(value)) {
         return std::nullopt;
     }
     return value;
@@ -30,13 +37,40 @@ std::optional<float> WindowPositionMemory::fromText(const QString& text) {
 
 float WindowPositionMemory::restore(const QString& key, float current) const {
     const QString text = store_.read(kApplication, kSection, key, toText(current));
-    return fromText(text).value_or(current);
+    const std::optional<float> value = fromText(text);
+    if (!value) {
+        qWarning().noquote() << QStringLiteral("tavrin: the stored window position %1/%2 \"%3\" "
+                                               "is not a number; it is ignored")
+                                    .arg(kSection, key, text);
+        return current;
+    }
+    return *value;
 }
 
 bool WindowPositionMemory::save(float left, float top) {
-    const bool leftSaved = store_.write(kApplication, kSection, kLeftKey, toText(left));
-    const bool topSaved = store_.write(kApplication, kSection, kTopKey, toText(top));
-    return leftSaved && topSaved;
+    QStringList unwritten;
+    if (!store_.write(kApplication, kSection, kLeftKey, toText(left))) {
+        unwritten << kLeftKey;
+    }
+    if (!store_.write(kApplication, kSection, kTopKey, toText(top))) {
+        unwritten << kTopKey;
+    }
+    if (!unwritten.isEmpty()) {
+        qWarning().noquote() << QStringLiteral("tavrin: could not save the window position: "
+                                               "%1/%2 not written")
+                                    .arg(kSection, unwritten.join(QStringLiteral(" and ")));
+        return false;
+    }
+    return true;
+}
+
+bool WindowPositionMemory::reachable(const QRectF& captionBar, const QList<QRect>& screens) {
+    for (const QRect& screen : screens) {
+        if (QRectF(screen).intersects(captionBar)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace tavrin

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QList>
+#include <QRect>
+#include <QRectF>
 #include <QString>
 #include <optional>
 
@@ -10,6 +13,10 @@ class SettingsStore;
 // The main window's remembered position: its Left and Top in twips, kept as
 // the locale's decimal text of single-precision numbers under
 // "Tavrin" / "Form1_StrtUp" / "X1" and "Y1".
+//
+// Problems with the store never end the program: a stored text that is not a
+// number is ignored with a warning on standard error (the next save replaces
+// it), and a save that the store refuses is reported there too.
 class WindowPositionMemory {
 public:
     static const QString kApplication;
@@ -20,14 +27,25 @@ public:
     explicit WindowPositionMemory(SettingsStore& store);
 
     // The stored value of `key`, or `current` where none is stored or the
-    // stored text is not a number.
+    // stored text is not a finite number (then with a warning).
     float restore(const QString& key, float current) const;
-    // Writes both values; false when the store could not take them.
+    // Writes Left under "X1", then Top under "Y1"; each write is tried. False,
+    // with a warning naming the keys left unwritten, when the store refused
+    // either.
     bool save(float left, float top);
 
-    // The locale's text of a single-precision number, and back.
+    // The locale's text of a single-precision number: the locale's decimal
+    // separator, no group separators, a leading minus.
     static QString toText(float value);
+    // The number in a text written in the user's locale (or, failing that, in
+    // the C locale, as another locale may have written it); nothing for a text
+    // that is not a finite single-precision number, the empty text included.
     static std::optional<float> fromText(const QString& text);
+
+    // Whether any part of a window's caption bar, in pixels on the virtual
+    // desktop, lies on one of the screens; a restored position where it does
+    // not (a monitor since removed) leaves the window out of the user's reach.
+    static bool reachable(const QRectF& captionBar, const QList<QRect>& screens);
 
 private:
     SettingsStore& store_;

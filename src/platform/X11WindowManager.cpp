@@ -1,0 +1,97 @@
+#include "X11WindowManager.h"
+
+#include <QGuiApplication>
+#include <QWindow>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <xcb/xcb.h>
+
+namespace tavrin {
+namespace {
+
+template <typename Reply> using ReplyPtr = std::unique_ptr<Reply, decltype(&std::free)>;
+
+template <typename Reply> ReplyPtr<Reply> owned(Reply* reply) {
+    return {reply, &std::free};
+}
+
+xcb_atom_t atom(xcb_connection_t* connection, const char* name) {
+    const auto reply = owned(xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 1, static_cast<uint16_t>(std::strlen(name)), name),
+        nullptr));
+    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+}
+
+// Whether the running window manager lists _NET_WM_STATE_ABOVE among the
+// hints it supports (_NET_SUPPORTED on the root window).
+bool windowManagerSupportsAbove(xcb_connection_t* connection, xcb_window_t root) {
+    const xcb_atom_t supported = atom(connection, "_NET_SUPPORTED");
+    const xcb_atom_t above = atom(connection, "_NET_WM_STATE_ABOVE");
+    if (supported == XCB_ATOM_NONE || above == XCB_ATOM_NONE) {
+        return false;
+    }
+    const auto reply = owned(xcb_get_property_reply(
+        connection, xcb_get_property(connection, 0, root, supported, XCB_ATOM_ATOM, 0, 4096),
+        nullptr));
+    if (!reply || reply->format != 32) {
+        return false;
+    }
+    const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
+    const int count = xcb_get_property_value_length(reply.get()) / 4;
+    for (int i = 0; i < count; ++i) {
+        if (atoms[i] == above) {
+            return true;
+        }
+    }
+    return false;
+}
+
+xcb_window_t rootOf(xcb_connection_t* connection, xcb_window_t window) {
+    const auto reply =
+        owned(xcb_query_tree_reply(connection, xcb_query_tree(connection, window), nullptr));
+    return reply ? reply->root : xcb_window_t(XCB_WINDOW_NONE);
+}
+
+QWindow* ownWindow(quintptr handle) {
+    for (QWindow* window : QGuiApplication::allWindows()) {
+        if (window->handle() != nullptr && window->winId() == handle) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+qint32 X11WindowManager::setTopmost(quintptr handle, bool topmost) {
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    QWindow* window = ownWindow(handle);
+    if (x11 == nullptr || window == nullptr) {
+        return 0;
+    }
+    xcb_connection_t* connection = x11->connection();
+    const auto id = static_cast<xcb_window_t>(handle);
+    // Qt's xcb window sends the state change to the window manager, or sets
+    // it on a window not yet mapped, without recreating the window.
+    window->setFlag(Qt::WindowStaysOnTopHint, topmost);
+    xcb_flush(connection);
+    return windowManagerSupportsAbove(connection, rootOf(connection, id)) ? 1 : 0;
+}
+
+bool preferXcbOnWayland(int argc, const char* const* argv) {
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qEnvironmentVariableIsEmpty("DISPLAY")) {
+        return false;
+    }
+    for (int i = 1; i < argc; ++i) {
+        const char* argument = argv[i];
+        if (std::strcmp(argument, "-platform") == 0 || std::strcmp(argument, "--platform") == 0) {
+            return false;
+        }
+    }
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    return true;
+}
+
+} // namespace tavrin
