@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace {
@@ -25,6 +26,10 @@ struct AssetCase {
     int height;
     QRect extent; // bounding box of everything drawn
 };
+
+void PrintTo(const AssetCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 const AssetCase kAssets[] = {
     {"sheet0", 518, 509, QRect(QPoint(33, 43), QPoint(423, 433))},
