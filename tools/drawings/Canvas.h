@@ -4,6 +4,7 @@
 // made of. Nothing is antialiased: every primitive sets whole pixels.
 
 #include <QImage>
+#include <QPointF>
 
 #include <vector>
 
