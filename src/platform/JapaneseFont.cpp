@@ -1,5 +1,7 @@
 #include "JapaneseFont.h"
 
+#include <QFontMetrics>
+
 #include <cmath>
 
 namespace tavrin {
@@ -18,6 +20,17 @@ QFont japaneseFont(double points) {
     font.setUnderline(false);
     font.setStrikeOut(false);
     return font;
+}
+
+QFont fittedFont(const QFont& font, const QString& text, int width) {
+    QFont fitted = font;
+    for (int stretch = 100; stretch > 50; --stretch) {
+        fitted.setStretch(stretch);
+        if (QFontMetrics(fitted).horizontalAdvance(text) <= width) {
+            break;
+        }
+    }
+    return fitted;
 }
 
 } // namespace tavrin

@@ -9,6 +9,12 @@ namespace tavrin {
 // place elsewhere; regular weight, sized in pixels at 96 dots per inch.
 QFont japaneseFont(double points);
 
+// `font`, narrowed where `text` would run wider than `width` pixels in it.
+// The layout is drawn for the widths of "ＭＳ Ｐゴシック"; a wider stand-in
+// font is narrowed to them, so that a label sized to its text keeps clear of
+// its neighbours.
+QFont fittedFont(const QFont& font, const QString& text, int width);
+
 // The family names asked for, in order.
 QStringList japaneseFontFamilies();
 

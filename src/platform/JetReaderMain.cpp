@@ -14,7 +14,8 @@ int main(int argc, char* argv[]) {
         fprintf(stderr, "usage: tavrin-read PATH TABLE\n");
         return 2;
     }
-    const tavrin::JetReadResult result = tavrin::JetTableReader::readHere(arguments[1], arguments[2]);
+    const tavrin::JetReadResult result =
+        tavrin::JetTableReader::readHere(arguments[1], arguments[2]);
     QFile out;
     if (!out.open(stdout, QIODevice::WriteOnly)) {
         return 3;

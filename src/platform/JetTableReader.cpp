@@ -2,10 +2,10 @@
 
 #include <QCoreApplication>
 #include <QDataStream>
-#include <QFile>
-#include <QProcess>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 
 #include <array>
 #include <charconv>
@@ -161,15 +161,17 @@ constexpr quint32 kWireMagic = 0x54565231; // "TVR1"
 
 } // namespace
 
-void JetTableReader::setReaderProgram(const QString& program) { readerProgramOverride() = program; }
+void JetTableReader::setReaderProgram(const QString& program) {
+    readerProgramOverride() = program;
+}
 
 QString JetTableReader::readerProgram() {
     if (!readerProgramOverride().isEmpty()) {
         return readerProgramOverride();
     }
     const QString dir = QCoreApplication::applicationDirPath();
-    for (const QString& candidate :
-         {dir + QStringLiteral("/tavrin-read"), dir + QStringLiteral("/../libexec/tavrin/tavrin-read")}) {
+    for (const QString& candidate : {dir + QStringLiteral("/tavrin-read"),
+                                     dir + QStringLiteral("/../libexec/tavrin/tavrin-read")}) {
         if (QFileInfo(candidate).isExecutable()) {
             return QFileInfo(candidate).canonicalFilePath();
         }

@@ -59,7 +59,7 @@ QLabel* SheetBuilder::makeValueBox(const ValueBoxDef& def) {
 QLabel* SheetBuilder::makeCaptionLabel(const CaptionLabelDef& def) {
     auto* label = new PlainLabel(QString::fromStdString(def.caption));
     label->setObjectName(QStringLiteral("Label0(%1)").arg(def.index));
-    label->setFont(japaneseFont(def.points));
+    label->setFont(fittedFont(japaneseFont(def.points), label->text(), twipsToPixels(def.width)));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setAttribute(Qt::WA_TranslucentBackground);
     label->setAutoFillBackground(false);

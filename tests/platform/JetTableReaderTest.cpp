@@ -1,5 +1,5 @@
-#include "JetFixture.h"
 #include "JetTableReader.h"
+#include "JetFixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,8 +23,8 @@ protected:
 JetTable mixedTable() {
     JetTable table;
     table.name = "Kelvor";
-    table.columns = {{"A", JetType::Text},       {"Ha-10k", JetType::Text},
-                     {"D-10k", JetType::Single}, {"C-10k", JetType::Double},
+    table.columns = {{"A", JetType::Text},        {"Ha-10k", JetType::Text},
+                     {"D-10k", JetType::Single},  {"C-10k", JetType::Double},
                      {"T-10k", JetType::Integer}, {"Extra", JetType::Long}};
     table.rows = {
         {"50A", "4-φ19", "155", "120", "16", "7"},
@@ -56,14 +56,15 @@ TEST_P(JetTableReaderTest, FindsTheTableWhateverElseTheFileHolds) {
 }
 
 TEST_P(JetTableReaderTest, ReportsAMissingTableAndAnEmptyTable) {
-    const QString other =
-        test::writeFixture(path("other.mdb"), GetParam(), test::textTable({"A"}, {{Cell("x")}}, "Other"));
+    const QString other = test::writeFixture(path("other.mdb"), GetParam(),
+                                             test::textTable({"A"}, {{Cell("x")}}, "Other"));
     const JetReadResult missing = JetTableReader::read(other, "Kelvor");
     EXPECT_EQ(missing.error, JetReadError::NoTable);
     EXPECT_TRUE(missing.message.contains(other));
     EXPECT_TRUE(missing.message.contains("Kelvor"));
 
-    const QString empty = test::writeFixture(path("empty.mdb"), GetParam(), test::textTable({"A"}, {}));
+    const QString empty =
+        test::writeFixture(path("empty.mdb"), GetParam(), test::textTable({"A"}, {}));
     EXPECT_EQ(JetTableReader::read(empty, "Kelvor").error, JetReadError::NoRows);
 }
 
@@ -140,8 +141,8 @@ class JetTableReaderBadFile : public ::testing::TestWithParam<BadFile> {};
 
 TEST_P(JetTableReaderBadFile, IsReportedInJapaneseWithItsPath) {
     QTemporaryDir dir;
-    const QString good = test::writeFixture(dir.filePath("good.mdb"), JetVersion::Jet4,
-                                            test::dimensionTable(3));
+    const QString good =
+        test::writeFixture(dir.filePath("good.mdb"), JetVersion::Jet4, test::dimensionTable(3));
     const QString file = dir.filePath("tavrin.mdb");
     const std::string kind = GetParam().name;
     if (kind == "directory") {
@@ -170,29 +171,28 @@ TEST_P(JetTableReaderBadFile, IsReportedInJapaneseWithItsPath) {
     EXPECT_TRUE(result.table.rows.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Kinds, JetTableReaderBadFile,
-    ::testing::Values(BadFile{"missing", JetReadError::Missing},
-                      BadFile{"directory", JetReadError::NotAFile},
-                      BadFile{"empty", JetReadError::Empty},
-                      BadFile{"header only", JetReadError::Truncated},
-                      BadFile{"truncated", JetReadError::Truncated},
-                      BadFile{"text", JetReadError::NotJet},
-                      BadFile{"wrong version", JetReadError::NotJet},
-                      BadFile{"no catalog", JetReadError::Corrupt}),
-    [](const auto& info) {
-        std::string name = info.param.name;
-        std::replace(name.begin(), name.end(), ' ', '_');
-        return name;
-    });
+INSTANTIATE_TEST_SUITE_P(Kinds, JetTableReaderBadFile,
+                         ::testing::Values(BadFile{"missing", JetReadError::Missing},
+                                           BadFile{"directory", JetReadError::NotAFile},
+                                           BadFile{"empty", JetReadError::Empty},
+                                           BadFile{"header only", JetReadError::Truncated},
+                                           BadFile{"truncated", JetReadError::Truncated},
+                                           BadFile{"text", JetReadError::NotJet},
+                                           BadFile{"wrong version", JetReadError::NotJet},
+                                           BadFile{"no catalog", JetReadError::Corrupt}),
+                         [](const auto& info) {
+                             std::string name = info.param.name;
+                             std::replace(name.begin(), name.end(), ' ', '_');
+                             return name;
+                         });
 
 TEST(JetTableReaderPermissions, ReportsAnUnreadableFile) {
     if (geteuid() == 0) {
         GTEST_SKIP() << "root reads every file";
     }
     QTemporaryDir dir;
-    const QString file = test::writeFixture(dir.filePath("tavrin.mdb"), JetVersion::Jet4,
-                                            test::dimensionTable(1));
+    const QString file =
+        test::writeFixture(dir.filePath("tavrin.mdb"), JetVersion::Jet4, test::dimensionTable(1));
     QFile::setPermissions(file, QFileDevice::WriteOwner);
     EXPECT_EQ(JetTableReader::read(file, "Kelvor").error, JetReadError::Unreadable);
 }

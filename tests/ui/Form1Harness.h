@@ -28,9 +28,7 @@ struct Form1Harness {
         return *form;
     }
 
-    QLabel* label(const QString& objectName) const {
-        return form->findChild<QLabel*>(objectName);
-    }
+    QLabel* label(const QString& objectName) const { return form->findChild<QLabel*>(objectName); }
 
     MemorySettingsStore settings;
     RecordingWindowManager windowManager;

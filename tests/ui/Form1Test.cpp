@@ -73,10 +73,10 @@ TEST_F(Form1Test, HasEveryMenuWithItsCaptionAndKeys) {
         QKeySequence shortcut;
     };
     const Item items[] = {
-        {"file", "ﾌｧｲﾙ(&F)", {}},      {"Quit", "終了", {}},
-        {"View", "表示(&V)", {}},       {"FrontTop", "常に手前表示", {}},
+        {"file", "ﾌｧｲﾙ(&F)", {}},         {"Quit", "終了", {}},
+        {"View", "表示(&V)", {}},         {"FrontTop", "常に手前表示", {}},
         {"FormTop_ON", "ON", Qt::Key_F4}, {"FormTop_OFF", "OFF", Qt::Key_F5},
-        {"Help", "ﾍﾙﾌﾟ(&H)", {}},      {"About", "Merolanについて", {}},
+        {"Help", "ﾍﾙﾌﾟ(&H)", {}},         {"About", "Merolanについて", {}},
     };
     for (const Item& item : items) {
         SCOPED_TRACE(item.name);
@@ -121,7 +121,8 @@ class Form1DataTest : public Form1Test, public ::testing::WithParamInterface<Jet
 TEST_P(Form1DataTest, StepsThroughTheRowsWithTheArrows) {
     writeTable(GetParam(), 3);
     Form1& form = harness.start();
-    ASSERT_TRUE(harness.messages.dataErrors.isEmpty()) << harness.messages.dataErrors.join("").toStdString();
+    ASSERT_TRUE(harness.messages.dataErrors.isEmpty())
+        << harness.messages.dataErrors.join("").toStdString();
     DataControl& data = *form.Data1();
     const auto sizes = [&] {
         QStringList shown;
