@@ -65,12 +65,16 @@ QWindow* ownWindow(quintptr handle) {
 } // namespace
 
 qint32 X11WindowManager::setTopmost(quintptr handle, bool topmost) {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    // Other platforms (offscreen among them) may answer for the X11
+    // interface too, without a connection.
+    auto* x11 = qGuiApp && QGuiApplication::platformName() == QLatin1String("xcb")
+                    ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
+                    : nullptr;
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
     QWindow* window = ownWindow(handle);
-    if (x11 == nullptr || window == nullptr) {
+    if (connection == nullptr || window == nullptr) {
         return 0;
     }
-    xcb_connection_t* connection = x11->connection();
     const auto id = static_cast<xcb_window_t>(handle);
     // Qt's xcb window sends the state change to the window manager, or sets
     // it on a window not yet mapped, without recreating the window.
