@@ -1,0 +1,99 @@
+// tavrin-bench: prints the viewer's start-up time (process start to the first
+// frame with the table open) against a bare Qt window's, the time of one row
+// move refreshing every bound label, and peak memory.
+
+#include "DataControl.h"
+#include "Fakes.h"
+#include "Form1.h"
+#include "JetFixture.h"
+#include "JetTableReader.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+struct Run {
+    double ms = 0;
+    long maxrssKb = 0;
+};
+
+Run startOnce(const QString& program, const QString& directory) {
+    QProcess process;
+    process.setWorkingDirectory(directory);
+    QElapsedTimer clock;
+    clock.start();
+    process.start(program, {});
+    process.waitForFinished(30000);
+    Run run;
+    run.ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+    const QByteArray out = process.readAllStandardOutput();
+    const int at = out.indexOf("maxrss_kb=");
+    if (!out.startsWith("shown") || at < 0) {
+        std::fprintf(stderr, "%s did not show a frame: %s\n", qPrintable(program), out.constData());
+        return {};
+    }
+    run.maxrssKb = out.mid(at + 10).trimmed().toLong();
+    return run;
+}
+
+Run median(const QString& program, const QString& directory, int runs) {
+    std::vector<Run> all;
+    for (int i = 0; i < runs; ++i) {
+        all.push_back(startOnce(program, directory));
+    }
+    std::sort(all.begin(), all.end(), [](const Run& a, const Run& b) { return a.ms < b.ms; });
+    return all[all.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    QTemporaryDir data;
+    tavrin::test::writeFixture(data.filePath("tavrin.mdb"), tavrin::JetVersion::Jet4,
+                               tavrin::test::dimensionTable(100));
+    constexpr int kRuns = 11;
+
+    const Run floor = median(QStringLiteral(TAVRIN_BENCH_FLOOR), data.path(), kRuns);
+    const Run viewer = median(QStringLiteral(TAVRIN_BENCH_APP), data.path(), kRuns);
+    std::printf("start-up to first frame (median of %d): viewer %.1f ms, bare Qt window %.1f ms, "
+                "ratio %.2f\n",
+                kRuns, viewer.ms, floor.ms, floor.ms > 0 ? viewer.ms / floor.ms : 0.0);
+    std::printf("peak memory: viewer %ld KiB, bare Qt window %ld KiB, ratio %.2f\n",
+                viewer.maxrssKb, floor.maxrssKb,
+                floor.maxrssKb > 0 ? double(viewer.maxrssKb) / double(floor.maxrssKb) : 0.0);
+
+    // One row move, refreshing all 82 bound labels, in this process.
+    tavrin::test::MemorySettingsStore settings;
+    tavrin::test::RecordingWindowManager windowManager;
+    tavrin::test::RecordingMessages messages;
+    tavrin::test::RecordingProgramEnd programEnd;
+    tavrin::Form1 form(tavrin::Form1Platform{
+        settings, windowManager, messages, programEnd, {}, [&] { return data.path(); }});
+    form.load();
+    form.show();
+    form.Data1()->open();
+    constexpr int kMoves = 20000;
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < kMoves; ++i) {
+        if (i % 200 < 100) {
+            form.Data1()->moveNext();
+        } else {
+            form.Data1()->movePrevious();
+        }
+    }
+    const double perMoveUs = static_cast<double>(clock.nsecsElapsed()) / 1e3 / kMoves;
+    std::printf("row move refreshing every bound label: %.2f us (%d moves over %d rows)\n",
+                perMoveUs, kMoves, form.Data1()->rowCount());
+    return 0;
+}
