@@ -1,0 +1,149 @@
+// The settings store over QSettings, in a configuration folder of its own:
+// main() points HOME and XDG_CONFIG_HOME at a temporary folder before Qt
+// reads them.
+#include "PositionFixture.h"
+#include "QSettingsStore.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace tavrin {
+namespace {
+
+using test::ProgramRun;
+using test::RecordingWindowManager;
+using test::WarningLog;
+
+const QString kSection = QStringLiteral("Form1_StrtUp");
+
+QString configHome() {
+    return qEnvironmentVariable("XDG_CONFIG_HOME");
+}
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+TEST(QSettingsStoreTest, KeepsTextsPerKeyInTheUsersConfigFolder) {
+    QSettingsStore store(QStringLiteral("Texts"));
+    const QString file = configHome() + "/Texts/Tavrin.ini";
+    EXPECT_EQ(store.fileName("Tavrin"), file);
+
+    EXPECT_EQ(store.read("Tavrin", kSection, "X1", "7"), "7");
+    EXPECT_FALSE(QFile::exists(file)); // a read writes nothing
+
+    for (const QString& text : {QString("600"), QString("-150"), QString("1,5"), QString("abc"),
+                                QString(), QString(" 12 "), QString("７０６５")}) {
+        SCOPED_TRACE(text.toStdString());
+        ASSERT_TRUE(store.write("Tavrin", kSection, "X1", text));
+        EXPECT_EQ(store.read("Tavrin", kSection, "X1", "7"), text);
+    }
+    ASSERT_TRUE(store.write("Tavrin", kSection, "X1", "600"));
+    ASSERT_TRUE(store.write("Tavrin", kSection, "Y1", "450"));
+    ASSERT_TRUE(store.write("Tavrin", kSection, "X1", "1200")); // replaces, deletes nothing
+    EXPECT_EQ(store.read("Tavrin", kSection, "X1", "7"), "1200");
+    EXPECT_EQ(store.read("Tavrin", kSection, "Y1", "7"), "450");
+    const QByteArray ini = contents(file);
+    EXPECT_TRUE(ini.contains("[Form1_StrtUp]")) << ini.toStdString();
+    EXPECT_TRUE(ini.contains("X1=1200")) << ini.toStdString();
+    EXPECT_TRUE(ini.contains("Y1=450")) << ini.toStdString();
+}
+
+TEST(QSettingsStoreTest, ReadsAValueWrittenByHand) {
+    writeFile(configHome() + "/Hand/Tavrin.ini", "[Form1_StrtUp]\nX1=abc\nY1=-90\nZ=1, 2\n");
+    QSettingsStore store(QStringLiteral("Hand"));
+    EXPECT_EQ(store.read("Tavrin", kSection, "X1", "0"), "abc");
+    EXPECT_EQ(store.read("Tavrin", kSection, "Y1", "0"), "-90");
+    EXPECT_EQ(store.read("Tavrin", kSection, "Z", "0"), ""); // a list is no single text
+}
+
+TEST(QSettingsStoreTest, AStoreThatCannotBeWrittenSaysSo) {
+    // The folder for the file is taken by a file.
+    writeFile(configHome() + "/Blocked", "not a folder");
+    QSettingsStore store(QStringLiteral("Blocked"));
+    WarningLog warnings;
+    EXPECT_FALSE(store.write("Tavrin", kSection, "X1", "600"));
+    EXPECT_TRUE(warnings.mentions("cannot write")) << warnings.lines().join('\n').toStdString();
+    EXPECT_EQ(contents(configHome() + "/Blocked"), "not a folder");
+
+    if (geteuid() != 0) {
+        // A folder the user may not write to keeps its file as it was.
+        QSettingsStore readOnly(QStringLiteral("ReadOnly"));
+        const QString file = configHome() + "/ReadOnly/Tavrin.ini";
+        writeFile(file, "[Form1_StrtUp]\nX1=15\nY1=30\n");
+        QFile::setPermissions(file, QFile::ReadOwner);
+        QFile::setPermissions(QFileInfo(file).path(), QFile::ReadOwner | QFile::ExeOwner);
+        EXPECT_FALSE(readOnly.write("Tavrin", kSection, "X1", "600"));
+        EXPECT_EQ(contents(file), "[Form1_StrtUp]\nX1=15\nY1=30\n");
+        QFile::setPermissions(QFileInfo(file).path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+    }
+}
+
+TEST(QSettingsStoreTest, AFrameCloseWritesBothKeysAndTheNextStartOpensThere) {
+    QSettingsStore store;
+    const QString file = configHome() + "/Tavrin/Tavrin.ini";
+    RecordingWindowManager windowManager;
+    {
+        ProgramRun run(store, windowManager);
+        Form1& form = run.start();
+        EXPECT_EQ(form.frameGeometry().topLeft(), QPoint(0, 0));
+        EXPECT_FALSE(QFile::exists(file));
+        form.move(40, 30);
+        form.close();
+        QCoreApplication::processEvents();
+    }
+    const QByteArray ini = contents(file);
+    EXPECT_TRUE(ini.contains("[Form1_StrtUp]")) << ini.toStdString();
+    EXPECT_TRUE(ini.contains("X1=600")) << ini.toStdString();
+    EXPECT_TRUE(ini.contains("Y1=450")) << ini.toStdString();
+
+    ProgramRun next(store, windowManager);
+    EXPECT_EQ(next.start().frameGeometry().topLeft(), QPoint(40, 30));
+}
+
+TEST(QSettingsStoreTest, AHandEditedBadValueIsIgnoredAndTheNextSaveReplacesIt) {
+    writeFile(configHome() + "/Bad/Tavrin.ini", "[Form1_StrtUp]\nX1=abc\nY1=450\n");
+    QSettingsStore store(QStringLiteral("Bad"));
+    RecordingWindowManager windowManager;
+    WarningLog warnings;
+    ProgramRun run(store, windowManager);
+    Form1& form = run.start();
+    EXPECT_EQ(form.frameGeometry().topLeft(), QPoint(0, 30));
+    EXPECT_TRUE(warnings.mentions("\"abc\"")) << warnings.lines().join('\n').toStdString();
+    EXPECT_TRUE(run.programEnd.exitCodes.empty());
+    form.move(40, 30);
+    form.close();
+    EXPECT_EQ(store.read("Tavrin", kSection, "X1", ""), "600");
+}
+
+} // namespace
+} // namespace tavrin
+
+int main(int argc, char* argv[]) {
+    const QTemporaryDir home;
+    if (!home.isValid()) {
+        return 1;
+    }
+    qputenv("HOME", home.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toUtf8());
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
