@@ -3,6 +3,7 @@
 // tavrin-bench, which times it from process start.
 
 #include "DataControl.h"
+#include "FirstFrameReport.h"
 #include "Form1.h"
 #include "QtMessageSink.h"
 #include "QtProgramEnd.h"
@@ -11,38 +12,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QTimer>
-#include <cstdio>
-#include <sys/resource.h>
-
-namespace {
-
-class FirstFrame : public QObject {
-public:
-    explicit FirstFrame(tavrin::Form1& form) : form_(form) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && form_.Data1()->isOpen() && !done_) {
-            done_ = true;
-            // Quit once this paint has reached the screen.
-            QTimer::singleShot(0, [] {
-                rusage usage{};
-                getrusage(RUSAGE_SELF, &usage);
-                std::printf("shown maxrss_kb=%ld\n", usage.ru_maxrss);
-                std::fflush(stdout);
-                QCoreApplication::exit(0);
-            });
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    tavrin::Form1& form_;
-    bool done_ = false;
-};
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -52,7 +21,7 @@ int main(int argc, char* argv[]) {
     tavrin::NoWindowManager windowManager;
     tavrin::Form1 form(tavrin::Form1Platform{
         settings, windowManager, messages, programEnd, {}, [] { return QDir::currentPath(); }});
-    FirstFrame firstFrame(form);
+    FirstFrameReport firstFrame([&form] { return form.Data1()->isOpen(); });
     for (QWidget* widget : form.findChildren<QWidget*>()) {
         widget->installEventFilter(&firstFrame);
     }
