@@ -9,6 +9,8 @@
 #include "WindowPositionMemory.h"
 
 #include <QCoreApplication>
+#include <QPoint>
+#include <QRect>
 #include <QSet>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -19,6 +21,12 @@
 // Texts in failure messages as texts.
 inline void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QPoint& point, std::ostream* os) {
+    *os << "(" << point.x() << ", " << point.y() << ")";
+}
+inline void PrintTo(const QRect& rect, std::ostream* os) {
+    *os << "(" << rect.x() << ", " << rect.y() << ") " << rect.width() << "x" << rect.height();
 }
 
 namespace tavrin::test {
