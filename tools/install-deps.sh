@@ -8,7 +8,7 @@ packages=(
     mdbtools-dev mdbtools
     libgtest-dev
     fonts-ipafont-gothic
-    xvfb xauth x11-utils xdotool
+    xvfb xauth x11-utils xdotool openbox
 )
 
 missing=()
