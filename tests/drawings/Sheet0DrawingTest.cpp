@@ -1,20 +1,16 @@
 // Sheet 0 (flanges 5k and 10k): every coordinate of its layout, pixel by pixel.
 
-#include "ImageProbe.h"
+#include "DrawingFixture.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 using namespace tavrin::test;
-constexpr Expect L = Expect::Line;
-constexpr Expect C = Expect::Cut;
-constexpr Expect B = Expect::Background;
-constexpr Expect O = Expect::Open;
 
-class Sheet0Drawing : public ::testing::Test {
+class Sheet0Drawing : public DrawingFixture {
 protected:
-    const QImage image = loadDrawing("sheet0");
+    Sheet0Drawing() : DrawingFixture("sheet0") {}
 };
 
 // A bolt-hole or axis centre line with the dashes of both figures: 23 long,
@@ -39,8 +35,7 @@ TEST_F(Sheet0Drawing, UpperFigureOutlineAndCutSurfaces) {
     for (int x : {87, 203, 320})
         for (const Probe& p : upperCentreLine(x))
             probes.push_back(p);
-    for (const auto& f : failures(image, probes))
-        ADD_FAILURE() << f;
+    check(probes);
 }
 
 TEST_F(Sheet0Drawing, LowerFigureOutlineAndCutSurfaces) {
@@ -60,8 +55,7 @@ TEST_F(Sheet0Drawing, LowerFigureOutlineAndCutSurfaces) {
         V(323, 384, 391, O), V(323, 392, 401, L), V(323, 402, 409, O), V(323, 410, 433, L),
         P(323, 434, B), P(206, 349, B), V(206, 350, 378, L), V(206, 379, 386, O),
         V(206, 387, 396, L), V(206, 397, 404, O), V(206, 405, 433, L), P(206, 434, B)};
-    for (const auto& f : failures(image, probes))
-        ADD_FAILURE() << f;
+    check(probes);
 }
 
 TEST_F(Sheet0Drawing, DimensionExtensionAndLeaderLines) {
@@ -88,8 +82,7 @@ TEST_F(Sheet0Drawing, DimensionExtensionAndLeaderLines) {
         V(412, 314, 415, L), P(412, 313, B), P(412, 416, B), H(314, 394, 412, L), P(393, 314, B),
         H(368, 261, 264, B), H(368, 265, 423, L), P(424, 368, B), H(415, 360, 363, B),
         H(415, 364, 423, L), P(424, 415, B)};
-    for (const auto& f : failures(image, probes))
-        ADD_FAILURE() << f;
+    check(probes);
 }
 
 TEST_F(Sheet0Drawing, Arrowheads) {
@@ -100,8 +93,7 @@ TEST_F(Sheet0Drawing, Arrowheads) {
         {259, 356, Points::Right},   {328, 152, Points::Left},       {328, 260, Points::Right},
         {412, 368, Points::Up, 372}, {412, 415, Points::Down, 411},
     };
-    for (const auto& f : failures(image, arrows))
-        ADD_FAILURE() << f;
+    check(arrows);
 }
 
 } // namespace

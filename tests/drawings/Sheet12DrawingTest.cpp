@@ -1,26 +1,17 @@
 // Sheets 1 and 2 (flanges 20k and 30k, one drawing): every coordinate of
 // their layout, pixel by pixel.
 
-#include "ImageProbe.h"
+#include "DrawingFixture.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 using namespace tavrin::test;
-constexpr Expect L = Expect::Line;
-constexpr Expect C = Expect::Cut;
-constexpr Expect B = Expect::Background;
-constexpr Expect O = Expect::Open;
 
-class Sheet12Drawing : public ::testing::Test {
+class Sheet12Drawing : public DrawingFixture {
 protected:
-    const QImage image = loadDrawing("sheet12");
-
-    void check(const std::vector<Probe>& probes) {
-        for (const auto& f : failures(image, probes))
-            ADD_FAILURE() << f;
-    }
+    Sheet12Drawing() : DrawingFixture("sheet12") {}
 };
 
 // Flange ring, raised face, back step and bolt hole, `dy` rows down.
@@ -144,8 +135,7 @@ TEST_F(Sheet12Drawing, Arrowheads) {
         {216, 393, Points::Down, -1, 17, 8},
         {216, 398, Points::Up, -1, 17, 8},
     };
-    for (const auto& f : failures(image, arrows))
-        ADD_FAILURE() << f;
+    check(arrows);
     // The back-step height's upper arrowhead lies on the flange ring's cut surface.
     check({P(295, 126, C), V(298, 122, 137, L), P(301, 126, C)});
 }

@@ -1,25 +1,16 @@
 // Sheet 3 (flanges 40k and 63k): every coordinate of its layout, pixel by pixel.
 
-#include "ImageProbe.h"
+#include "DrawingFixture.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 using namespace tavrin::test;
-constexpr Expect L = Expect::Line;
-constexpr Expect C = Expect::Cut;
-constexpr Expect B = Expect::Background;
-constexpr Expect O = Expect::Open;
 
-class Sheet3Drawing : public ::testing::Test {
+class Sheet3Drawing : public DrawingFixture {
 protected:
-    const QImage image = loadDrawing("sheet3");
-
-    void check(const std::vector<Probe>& probes) {
-        for (const auto& f : failures(image, probes))
-            ADD_FAILURE() << f;
-    }
+    Sheet3Drawing() : DrawingFixture("sheet3") {}
 };
 
 TEST_F(Sheet3Drawing, FlangeOutlineAndCutSurfaces) {
@@ -92,8 +83,7 @@ TEST_F(Sheet3Drawing, Arrowheads) {
         {318, 130, Points::Left},    {318, 273, Points::Right},      {357, 85, Points::Left},
         {357, 318, Points::Right},   {396, 49, Points::Left},        {396, 354, Points::Right},
     };
-    for (const auto& f : failures(image, arrows))
-        ADD_FAILURE() << f;
+    check(arrows);
 }
 
 } // namespace

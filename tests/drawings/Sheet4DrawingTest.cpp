@@ -1,24 +1,16 @@
 // Sheet 4 (elbows and tee): every coordinate of its layout, pixel by pixel.
 
-#include "ImageProbe.h"
+#include "DrawingFixture.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 using namespace tavrin::test;
-constexpr Expect L = Expect::Line;
-constexpr Expect C = Expect::Cut;
-constexpr Expect B = Expect::Background;
 
-class Sheet4Drawing : public ::testing::Test {
+class Sheet4Drawing : public DrawingFixture {
 protected:
-    const QImage image = loadDrawing("sheet4");
-
-    void check(const std::vector<Probe>& probes) {
-        for (const auto& f : failures(image, probes))
-            ADD_FAILURE() << f;
-    }
+    Sheet4Drawing() : DrawingFixture("sheet4") {}
 };
 
 TEST_F(Sheet4Drawing, NinetyDegreeLongElbow) {
@@ -106,8 +98,7 @@ TEST_F(Sheet4Drawing, Arrowheads) {
         {423, 228, Points::Left},  {423, 296, Points::Right}, {423, 296, Points::Left},
         {423, 365, Points::Right},
     };
-    for (const auto& f : failures(image, arrows))
-        ADD_FAILURE() << f;
+    check(arrows);
     // The slanted arrowheads are solid beside their lines.
     check({P(151, 284, L), P(149, 286, L), P(176, 312, L), P(178, 310, L), P(87, 254, L),
            P(85, 256, L), P(50, 290, L), P(52, 292, L)});
