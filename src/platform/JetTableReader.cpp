@@ -1,5 +1,7 @@
 #include "JetTableReader.h"
 
+#include "JetStructureCheck.h"
+
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QElapsedTimer>
@@ -327,12 +329,17 @@ JetReadResult JetTableReader::readHere(const QString& path, const QString& table
     }
     settleJet3CodePage(mdb.get());
 
-    if (mdb_read_catalog(mdb.get(), MDB_TABLE) == nullptr) {
+    const JetStructureCheck check(mdb.get());
+    if (!check.tableDefinitionSound(kTableDefPage) ||
+        mdb_read_catalog(mdb.get(), MDB_TABLE) == nullptr) {
         return fail(JetReadError::Corrupt);
     }
     MdbCatalogEntry* entry = findTable(mdb.get(), tableName.toUtf8());
     if (entry == nullptr) {
         return fail(JetReadError::NoTable);
+    }
+    if (!check.tableDefinitionSound(static_cast<std::uint32_t>(entry->table_pg))) {
+        return fail(JetReadError::Corrupt);
     }
     TableDefPtr table(mdb_read_table(entry));
     if (!table || table->num_cols == 0 || mdb_read_columns(table.get()) == nullptr) {
