@@ -9,6 +9,7 @@ packages=(
     libgtest-dev
     fonts-ipafont-gothic
     xvfb xauth x11-utils xdotool openbox
+    desktop-file-utils
 )
 
 missing=()

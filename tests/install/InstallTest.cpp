@@ -1,0 +1,289 @@
+// The program as `cmake --install` lays it out under a prefix (the test
+// install_prefix installs it there first): the viewer in bin, its reading
+// program in libexec/tavrin, the menu entry and the icons under share, and
+// the installed viewer running on the installed reader.
+
+#include "JetTableReader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
+#include <QMap>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include <poll.h>
+#include <sys/inotify.h>
+#include <unistd.h>
+
+namespace {
+
+using tavrin::JetReadResult;
+using tavrin::JetTableReader;
+
+QString installed(const QString& path) {
+    return QStringLiteral(TAVRIN_INSTALL_PREFIX "/") + path;
+}
+
+struct InstalledFile {
+    const char* path;
+    bool executable;
+};
+
+void PrintTo(const InstalledFile& file, std::ostream* os) {
+    *os << file.path;
+}
+
+const InstalledFile kInstalledFiles[] = {
+    {"bin/tavrin", true},
+    {"libexec/tavrin/tavrin-read", true},
+    {"share/applications/tavrin.desktop", false},
+    {"share/pixmaps/tavrin.xpm", false},
+    {"share/icons/hicolor/32x32/apps/tavrin.png", false},
+    {"share/icons/hicolor/48x48/apps/tavrin.png", false},
+    {"share/icons/hicolor/64x64/apps/tavrin.png", false},
+    {"share/icons/hicolor/128x128/apps/tavrin.png", false},
+};
+
+class InstalledFileTest : public ::testing::TestWithParam<InstalledFile> {};
+
+TEST_P(InstalledFileTest, IsAFileExecutableOnlyWhereItIsAProgram) {
+    const QFileInfo file(installed(QString::fromLatin1(GetParam().path)));
+    ASSERT_TRUE(file.isFile()) << file.filePath().toStdString();
+    EXPECT_GT(file.size(), 0);
+    EXPECT_TRUE(file.isReadable());
+    EXPECT_EQ(file.isExecutable(), GetParam().executable);
+}
+
+INSTANTIATE_TEST_SUITE_P(Install, InstalledFileTest, ::testing::ValuesIn(kInstalledFiles));
+
+// No build tool or test program lands on the user's PATH or beside the reader.
+TEST(InstalledPrograms, BinAndLibexecHoldOnlyTheViewerAndItsReader) {
+    const auto entries = [](const QString& path) {
+        return QDir(installed(path)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    };
+    EXPECT_EQ(entries(QStringLiteral("bin")), QStringList{QStringLiteral("tavrin")});
+    EXPECT_EQ(entries(QStringLiteral("libexec")), QStringList{QStringLiteral("tavrin")});
+    EXPECT_EQ(entries(QStringLiteral("libexec/tavrin")),
+              QStringList{QStringLiteral("tavrin-read")});
+}
+
+// ---- the menu entry ----
+
+QMap<QString, QString> desktopEntry(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    QMap<QString, QString> keys;
+    bool inEntry = false;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+        if (line.startsWith(QLatin1Char('['))) {
+            inEntry = line == QLatin1String("[Desktop Entry]");
+        } else if (inEntry && line.contains(QLatin1Char('='))) {
+            const qsizetype equals = line.indexOf(QLatin1Char('='));
+            keys.insert(line.left(equals).trimmed(), line.mid(equals + 1).trimmed());
+        }
+    }
+    return keys;
+}
+
+const QString kDesktopFile = QStringLiteral("share/applications/tavrin.desktop");
+
+TEST(DesktopEntry, PassesDesktopFileValidateWithoutAWord) {
+    const QString validate =
+        QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+    ASSERT_FALSE(validate.isEmpty())
+        << "desktop-file-validate is missing; tools/install-deps.sh installs desktop-file-utils";
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(validate, {installed(kDesktopFile)});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    const QString output = QString::fromUtf8(process.readAll());
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 0) << output.toStdString();
+    EXPECT_EQ(output, QString()); // no warning or hint either
+}
+
+TEST(DesktopEntry, StartsTheInstalledViewerUnderItsJapaneseNameAndIcon) {
+    const QMap<QString, QString> entry = desktopEntry(installed(kDesktopFile));
+    ASSERT_FALSE(entry.isEmpty());
+    EXPECT_EQ(entry.value(QStringLiteral("Type")), QStringLiteral("Application"));
+    EXPECT_FALSE(entry.value(QStringLiteral("Name")).isEmpty());
+    EXPECT_EQ(entry.value(QStringLiteral("Name[ja]")), QStringLiteral("JIS フランジ・管継手寸法"));
+    EXPECT_EQ(entry.value(QStringLiteral("Exec")), QStringLiteral("tavrin"));
+    EXPECT_EQ(entry.value(QStringLiteral("Icon")), QStringLiteral("tavrin"));
+    EXPECT_EQ(entry.value(QStringLiteral("Terminal")), QStringLiteral("false"));
+    EXPECT_TRUE(entry.value(QStringLiteral("Categories"))
+                    .split(QLatin1Char(';'))
+                    .contains(QStringLiteral("Engineering")));
+    // What Exec and Icon name is what the prefix holds.
+    EXPECT_TRUE(QFileInfo(installed(QStringLiteral("bin/") + entry.value(QStringLiteral("Exec"))))
+                    .isExecutable());
+    EXPECT_TRUE(QFileInfo::exists(installed(
+        QStringLiteral("share/pixmaps/%1.xpm").arg(entry.value(QStringLiteral("Icon"))))));
+}
+
+// ---- the icons ----
+
+QImage sourceIcon() {
+    return QImage(QStringLiteral(TAVRIN_ICON_SOURCE)).convertToFormat(QImage::Format_ARGB32);
+}
+
+class IconTheme : public ::testing::TestWithParam<int> {};
+
+// Each size shows the program's own 32 x 32 picture, every output pixel the
+// source pixel it covers: hard edges and a transparent ground at any size.
+TEST_P(IconTheme, PngIsTheProgramIconAtItsFolderSize) {
+    const int size = GetParam();
+    QImageReader reader(
+        installed(QStringLiteral("share/icons/hicolor/%1x%1/apps/tavrin.png").arg(size)));
+    EXPECT_EQ(reader.format(), QByteArray("png"));
+    const QImage icon = reader.read().convertToFormat(QImage::Format_ARGB32);
+    ASSERT_FALSE(icon.isNull()) << reader.errorString().toStdString();
+    ASSERT_EQ(icon.size(), QSize(size, size));
+    const QImage source = sourceIcon();
+    ASSERT_EQ(source.size(), QSize(32, 32));
+    int mismatches = 0;
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const QRgb want = source.pixel(x * 32 / size, y * 32 / size);
+            const QRgb got = icon.pixel(x, y);
+            const bool same = qAlpha(want) == 0 ? qAlpha(got) == 0 : got == want;
+            if (!same && ++mismatches <= 5) {
+                ADD_FAILURE() << "pixel " << x << "," << y << ": " << std::hex << got
+                              << " where the icon has " << want;
+            }
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
+    EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Install, IconTheme, ::testing::Values(32, 48, 64, 128));
+
+TEST(IconPixmap, IsTheProgramsXpmUnchanged) {
+    QFile source(QStringLiteral(TAVRIN_ICON_SOURCE));
+    QFile pixmap(installed(QStringLiteral("share/pixmaps/tavrin.xpm")));
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(pixmap.open(QIODevice::ReadOnly));
+    EXPECT_EQ(pixmap.readAll(), source.readAll());
+}
+
+// ---- the installed programs at work ----
+
+TEST(InstalledReader, ReadsTheSampleTableFromThePrefix) {
+    QProcess reader;
+    reader.start(installed(QStringLiteral("libexec/tavrin/tavrin-read")),
+                 {QStringLiteral(TAVRIN_SAMPLE_DATA), QStringLiteral("Kelvor")});
+    ASSERT_TRUE(reader.waitForFinished(30000)) << reader.errorString().toStdString();
+    EXPECT_EQ(reader.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(reader.exitCode(), 0) << reader.readAllStandardError().toStdString();
+    JetReadResult result;
+    ASSERT_TRUE(JetTableReader::decode(reader.readAllStandardOutput(), result));
+    EXPECT_TRUE(result.ok()) << result.message.toStdString();
+    EXPECT_FALSE(result.table.rows.empty());
+}
+
+const QByteArray kReadInProcess = "reading the data file in this process";
+
+// Tells when some process opens a file, over inotify.
+class OpenWatch {
+public:
+    explicit OpenWatch(const QString& path)
+        : fd_(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)),
+          watch_(fd_ < 0 ? -1
+                         : inotify_add_watch(fd_, QFile::encodeName(path).constData(), IN_OPEN)) {}
+    ~OpenWatch() {
+        if (fd_ >= 0) {
+            close(fd_);
+        }
+    }
+    OpenWatch(const OpenWatch&) = delete;
+    OpenWatch& operator=(const OpenWatch&) = delete;
+
+    bool valid() const { return watch_ >= 0; }
+
+    // Whether the file was opened within `milliseconds`.
+    bool wait(int milliseconds) const {
+        pollfd events{fd_, POLLIN, 0};
+        return valid() && poll(&events, 1, milliseconds) > 0;
+    }
+
+private:
+    int fd_;
+    int watch_;
+};
+
+struct ViewerRun {
+    bool dataOpened = false;
+    bool stillRunning = false;
+    QString stderrText;
+};
+
+// Starts `viewer` headless in a folder holding a copy of the sample data, as a
+// desktop would start it (a home and settings of its own), waits until the
+// data file has been opened, lets the viewer run two seconds more and ends it.
+ViewerRun runViewer(const QString& viewer, const QTemporaryDir& home) {
+    ViewerRun run;
+    const QString data = home.filePath(QStringLiteral("tavrin.mdb"));
+    if (!QFile::copy(QStringLiteral(TAVRIN_SAMPLE_DATA), data)) {
+        return run;
+    }
+    const OpenWatch watch(data);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("HOME"), home.path());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral(".config")));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(home.path());
+    process.start(viewer, {});
+    if (!process.waitForStarted(10000)) {
+        return run;
+    }
+    for (int waited = 0; !run.dataOpened && waited < 60000 && process.state() == QProcess::Running;
+         waited += 100) {
+        run.dataOpened = watch.wait(100);
+    }
+    run.stillRunning = !process.waitForFinished(2000);
+    process.kill();
+    process.waitForFinished(10000);
+    run.stderrText = QString::fromLocal8Bit(process.readAllStandardError());
+    return run;
+}
+
+TEST(InstalledViewer, RunsHeadlessOnTheInstalledReader) {
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    const ViewerRun run = runViewer(installed(QStringLiteral("bin/tavrin")), home);
+    EXPECT_TRUE(run.dataOpened) << run.stderrText.toStdString();
+    EXPECT_TRUE(run.stillRunning) << run.stderrText.toStdString();
+    EXPECT_FALSE(run.stderrText.contains(QString::fromLatin1(kReadInProcess)))
+        << run.stderrText.toStdString();
+}
+
+// The check above would see a viewer that misses its reader: the same viewer
+// copied away from the prefix says so before it opens the data file.
+TEST(InstalledViewer, CopiedAwayFromItsReaderReadsInProcessAndSaysSo) {
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    const QString lonely = home.filePath(QStringLiteral("bin/tavrin"));
+    ASSERT_TRUE(QDir(home.path()).mkdir(QStringLiteral("bin")));
+    ASSERT_TRUE(QFile::copy(installed(QStringLiteral("bin/tavrin")), lonely));
+    const ViewerRun run = runViewer(lonely, home);
+    EXPECT_TRUE(run.dataOpened) << run.stderrText.toStdString();
+    EXPECT_TRUE(run.stillRunning) << run.stderrText.toStdString();
+    EXPECT_TRUE(run.stderrText.contains(QString::fromLatin1(kReadInProcess)))
+        << run.stderrText.toStdString();
+}
+
+} // namespace
