@@ -17,19 +17,24 @@ namespace tavrin {
 // A check may move libmdb's current page; run it before the step it guards.
 class JetStructureCheck {
 public:
-    explicit JetStructureCheck(MdbHandle* mdb);
+    JetStructureCheck(MdbHandle* mdb, std::uint64_t fileSize);
 
-    // The table definition at `page` and the usage map it names, which
-    // libmdb walks to find the table's data pages.
+    // The table definition at `page`: the usage map it names, which libmdb
+    // walks to find the table's data pages, and its columns, whose sizes
+    // libmdb trusts when it reads a value.
     bool tableDefinitionSound(std::uint32_t page) const;
 
 private:
+    bool usageMapSound(const std::vector<unsigned char>& definition) const;
+    bool columnsSound(const std::vector<unsigned char>& definition) const;
+    bool readDefinition(std::vector<unsigned char>& definition, std::size_t length) const;
     bool readPage(std::uint32_t page, std::vector<unsigned char>& bytes) const;
     bool findRow(const std::vector<unsigned char>& page, unsigned int row, unsigned int& start,
                  unsigned int& length) const;
 
     MdbHandle* mdb_;
     unsigned int pageSize_;
+    std::uint64_t pageCount_;
 };
 
 } // namespace tavrin
