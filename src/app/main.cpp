@@ -1,6 +1,7 @@
 #include "DesktopShell.h"
 #include "Form1.h"
 #include "Form2.h"
+#include "JetTableReader.h"
 #include "QSettingsStore.h"
 #include "QtMessageSink.h"
 #include "QtProgramEnd.h"
@@ -16,6 +17,9 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavrin"));
     QApplication::setApplicationVersion(QStringLiteral(TAVRIN_VERSION));
+    // The data file is read in a process of its own while the windows are built.
+    const tavrin::JetTableReader::ReadAhead readAhead(
+        tavrin::Form1::dataFilePath(QDir::currentPath()), tavrin::Form1::tableName());
 
     tavrin::QtMessageSink messages;
     tavrin::QtProgramEnd programEnd;

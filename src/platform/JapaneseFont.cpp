@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tavrin {
@@ -23,12 +24,21 @@ QFont japaneseFont(double points) {
 }
 
 QFont fittedFont(const QFont& font, const QString& text, int width) {
+    constexpr int kNarrowest = 50;
+    constexpr int kStep = 5;
+    const int natural = QFontMetrics(font).horizontalAdvance(text);
+    if (natural <= width || natural <= 0) {
+        return font;
+    }
+    // Every stretch is a font of its own to load, so stretches come in steps,
+    // shared by the captions that need about the same narrowing; the first
+    // guess is the proportional one, which nearly always fits.
     QFont fitted = font;
-    for (int stretch = 100; stretch > 50; --stretch) {
+    int stretch = std::max(kNarrowest, 100 * width / natural / kStep * kStep);
+    fitted.setStretch(stretch);
+    while (stretch > kNarrowest && QFontMetrics(fitted).horizontalAdvance(text) > width) {
+        stretch -= kStep;
         fitted.setStretch(stretch);
-        if (QFontMetrics(fitted).horizontalAdvance(text) <= width) {
-            break;
-        }
     }
     return fitted;
 }

@@ -231,11 +231,41 @@ bool JetTableReader::decode(const QByteArray& bytes, JetReadResult& result) {
     return in.status() == QDataStream::Ok && in.atEnd();
 }
 
-JetReadResult JetTableReader::read(const QString& path, const QString& tableName) {
-    QProcess reader;
+namespace {
+
+JetTableReader::ReadAhead*& currentReadAhead() {
+    static JetTableReader::ReadAhead* readAhead = nullptr;
+    return readAhead;
+}
+
+} // namespace
+
+JetTableReader::ReadAhead::ReadAhead(const QString& path, const QString& tableName)
+    : path_(path), tableName_(tableName), process_(std::make_unique<QProcess>()) {
+    startReader(*process_, path_, tableName_);
+    if (currentReadAhead() == nullptr) {
+        currentReadAhead() = this;
+    }
+}
+
+JetTableReader::ReadAhead::~ReadAhead() {
+    if (currentReadAhead() == this) {
+        currentReadAhead() = nullptr;
+    }
+    if (process_ && process_->state() != QProcess::NotRunning) {
+        process_->kill();
+        process_->waitForFinished();
+    }
+}
+
+void JetTableReader::startReader(QProcess& reader, const QString& path, const QString& tableName) {
     reader.setProcessChannelMode(QProcess::SeparateChannels);
     reader.setStandardErrorFile(QProcess::nullDevice());
     reader.start(readerProgram(), {path, tableName}, QIODevice::ReadOnly);
+}
+
+JetReadResult JetTableReader::finishReader(QProcess& reader, const QString& path,
+                                           const QString& tableName) {
     JetReadResult result;
     if (!reader.waitForStarted()) {
         // Without the reading program, read here rather than not at all.
@@ -262,6 +292,19 @@ JetReadResult JetTableReader::read(const QString& path, const QString& tableName
         result.message = messageFor(JetReadError::Corrupt, path, tableName);
     }
     return result;
+}
+
+JetReadResult JetTableReader::read(const QString& path, const QString& tableName) {
+    if (ReadAhead* ahead = currentReadAhead(); ahead != nullptr && ahead->process_ &&
+                                               ahead->path_ == path &&
+                                               ahead->tableName_ == tableName) {
+        // Its answer is taken once; a later read starts afresh.
+        const std::unique_ptr<QProcess> reader = std::move(ahead->process_);
+        return finishReader(*reader, path, tableName);
+    }
+    QProcess reader;
+    startReader(reader, path, tableName);
+    return finishReader(reader, path, tableName);
 }
 
 QString JetTableReader::messageFor(JetReadError error, const QString& path,
@@ -329,7 +372,7 @@ JetReadResult JetTableReader::readHere(const QString& path, const QString& table
     }
     settleJet3CodePage(mdb.get());
 
-    const JetStructureCheck check(mdb.get());
+    const JetStructureCheck check(mdb.get(), static_cast<std::uint64_t>(size));
     if (!check.tableDefinitionSound(kTableDefPage) ||
         mdb_read_catalog(mdb.get(), MDB_TABLE) == nullptr) {
         return fail(JetReadError::Corrupt);

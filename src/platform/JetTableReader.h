@@ -4,6 +4,10 @@
 
 #include <QString>
 
+#include <memory>
+
+class QProcess;
+
 namespace tavrin {
 
 // What went wrong when a data file could not be read.
@@ -40,6 +44,23 @@ struct JetReadResult {
 // viewer runs on. readHere() is the reading itself, in the calling process.
 class JetTableReader {
 public:
+    // Starts the reading process for `path` and `tableName` at once, so that
+    // it runs while the program builds its windows; a read() of the same file
+    // and table while this lives takes its answer. One at a time.
+    class ReadAhead {
+    public:
+        ReadAhead(const QString& path, const QString& tableName);
+        ~ReadAhead();
+        ReadAhead(const ReadAhead&) = delete;
+        ReadAhead& operator=(const ReadAhead&) = delete;
+
+    private:
+        friend class JetTableReader;
+        QString path_;
+        QString tableName_;
+        std::unique_ptr<QProcess> process_;
+    };
+
     static JetReadResult read(const QString& path, const QString& tableName);
     static JetReadResult readHere(const QString& path, const QString& tableName);
 
@@ -53,6 +74,11 @@ public:
 
     // The Japanese message for an error about `path`.
     static QString messageFor(JetReadError error, const QString& path, const QString& tableName);
+
+private:
+    static void startReader(QProcess& reader, const QString& path, const QString& tableName);
+    static JetReadResult finishReader(QProcess& reader, const QString& path,
+                                      const QString& tableName);
 };
 
 } // namespace tavrin

@@ -11,8 +11,23 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
 }
 
 void PictureBox::setPicture(const QPixmap& picture) {
+    source_ = nullptr;
     picture_ = picture;
     update();
+}
+
+void PictureBox::setPictureSource(std::function<QPixmap()> source) {
+    source_ = std::move(source);
+    picture_ = QPixmap();
+    update();
+}
+
+const QPixmap& PictureBox::picture() const {
+    if (source_) {
+        picture_ = source_();
+        source_ = nullptr;
+    }
+    return picture_;
 }
 
 QPoint PictureBox::clientOrigin() const {
@@ -30,7 +45,7 @@ QRect PictureBox::clientRect(const QWidget* child) const {
 
 void PictureBox::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
-    if (picture_.isNull()) {
+    if (picture().isNull()) {
         return;
     }
     QPainter painter(this);

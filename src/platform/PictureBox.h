@@ -3,6 +3,8 @@
 #include <QFrame>
 #include <QPixmap>
 
+#include <functional>
+
 namespace tavrin {
 
 // A picture box: a sunken 2-pixel edge around a client area that shows its
@@ -14,7 +16,10 @@ public:
     explicit PictureBox(QWidget* parent = nullptr);
 
     void setPicture(const QPixmap& picture);
-    const QPixmap& picture() const { return picture_; }
+    // The picture, made by `source` when it is first painted or asked for, so
+    // that a box on a tab not yet shown costs nothing at start-up.
+    void setPictureSource(std::function<QPixmap()> source);
+    const QPixmap& picture() const;
 
     // The client area's top-left corner in the box's own coordinates.
     QPoint clientOrigin() const;
@@ -28,7 +33,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPixmap picture_;
+    mutable QPixmap picture_;
+    mutable std::function<QPixmap()> source_;
 };
 
 } // namespace tavrin

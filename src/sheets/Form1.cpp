@@ -228,10 +228,17 @@ void Form1::Form_Load() {
 
     status_->setPanelText(1, QString::fromStdString(sheetDescription(0)));
 
-    // The working directory as the platform writes it, its separator and the
-    // file name; at the root the separator stands twice.
-    const QString directory = QDir::toNativeSeparators(platform_.currentDirectory());
-    data_->setDatabaseName(directory + QDir::separator() + kDataFile);
+    data_->setDatabaseName(dataFilePath(platform_.currentDirectory()));
+}
+
+// The working directory as the platform writes it, its separator and the file
+// name; at the root the separator stands twice.
+QString Form1::dataFilePath(const QString& directory) {
+    return QDir::toNativeSeparators(directory) + QDir::separator() + kDataFile;
+}
+
+QString Form1::tableName() {
+    return kTableName;
 }
 
 void Form1::Form_Unload() {

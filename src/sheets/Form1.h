@@ -36,6 +36,11 @@ struct Form1Platform {
 class Form1 : public QMainWindow, public FormWindow {
     Q_OBJECT
 public:
+    // The data file the window opens when the working directory is
+    // `directory`, and the table it shows.
+    static QString dataFilePath(const QString& directory);
+    static QString tableName();
+
     explicit Form1(Form1Platform platform, QWidget* parent = nullptr);
 
     // Runs the Load handler; the caller shows the window afterwards.

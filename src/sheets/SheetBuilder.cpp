@@ -19,10 +19,10 @@ QRect pixelRect(int left, int top, int width, int height) {
     return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
 }
 
-QPixmap drawing(const SheetDef& sheet) {
-    QPixmap pixmap(QStringLiteral(":/drawings/%1.png").arg(QString::fromStdString(sheet.drawing)));
+QPixmap drawing(const QString& name, const QSize& size) {
+    QPixmap pixmap(QStringLiteral(":/drawings/%1.png").arg(name));
     if (pixmap.isNull()) {
-        pixmap = QPixmap(sheet.drawingWidth, sheet.drawingHeight);
+        pixmap = QPixmap(size);
         pixmap.fill(kDrawingBackground);
     }
     return pixmap;
@@ -78,7 +78,9 @@ void SheetBuilder::build(const std::vector<SheetDef>& sheets) {
 void SheetBuilder::buildSheet(const SheetDef& sheet) {
     auto* picture = new PictureBox;
     picture->setObjectName(QString::fromStdString(sheet.pictureBox));
-    picture->setPicture(drawing(sheet));
+    picture->setPictureSource(
+        [name = QString::fromStdString(sheet.drawing),
+         size = QSize(sheet.drawingWidth, sheet.drawingHeight)] { return drawing(name, size); });
     tabs_.addToTab(sheet.index, picture);
     picture->setGeometry(kPictureBoxRect);
 

@@ -1,15 +1,18 @@
 // tavrin-bench: prints the viewer's start-up time (process start to the first
-// frame with the table open) against a bare Qt window's, the time of one row
-// move refreshing every bound label, and peak memory.
+// frame with the table open) and peak memory against a bare Qt window's that
+// shows one label, and the time of one row move and one sheet change against
+// that label taking a new text.
 
 #include "DataControl.h"
 #include "Fakes.h"
 #include "Form1.h"
 #include "JetFixture.h"
 #include "JetTableReader.h"
+#include "TabControl.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -72,7 +75,8 @@ int main(int argc, char* argv[]) {
                 viewer.maxrssKb, floor.maxrssKb,
                 floor.maxrssKb > 0 ? double(viewer.maxrssKb) / double(floor.maxrssKb) : 0.0);
 
-    // One row move, refreshing all 82 bound labels, in this process.
+    // In this process: the viewer's row move and sheet change against the
+    // floor's one label taking a new text.
     tavrin::test::MemorySettingsStore settings;
     tavrin::test::RecordingWindowManager windowManager;
     tavrin::test::RecordingMessages messages;
@@ -82,18 +86,56 @@ int main(int argc, char* argv[]) {
     form.load();
     form.show();
     form.Data1()->open();
-    constexpr int kMoves = 20000;
-    QElapsedTimer clock;
-    clock.start();
-    for (int i = 0; i < kMoves; ++i) {
+    QLabel floorLabel(QStringLiteral("floor"));
+    floorLabel.show();
+
+    const auto timeEach = [](int times, const auto& step) {
+        QElapsedTimer clock;
+        clock.start();
+        for (int i = 0; i < times; ++i) {
+            step(i);
+        }
+        return static_cast<double>(clock.nsecsElapsed()) / 1e3 / times;
+    };
+    const auto moveRow = [&](int i) {
         if (i % 200 < 100) {
             form.Data1()->moveNext();
         } else {
             form.Data1()->movePrevious();
         }
+    };
+    const auto relabel = [&](int i) { floorLabel.setText(QString::number(i)); };
+
+    constexpr int kMoves = 20000;
+    const double moveUs = timeEach(kMoves, moveRow);
+    const double relabelUs = timeEach(kMoves, relabel);
+    std::printf("row move refreshing every bound label: %.2f us (%d moves over %d rows); "
+                "one label's new text %.2f us, ratio %.1f\n",
+                moveUs, kMoves, form.Data1()->rowCount(), relabelUs, moveUs / relabelUs);
+
+    constexpr int kPainted = 300;
+    const double movePaintedUs = timeEach(kPainted, [&](int i) {
+        moveRow(i);
+        form.repaint();
+    });
+    const double relabelPaintedUs = timeEach(kPainted, [&](int i) {
+        relabel(i);
+        floorLabel.repaint();
+    });
+    std::printf("row move painted: %.1f us; one label painted %.1f us, ratio %.1f\n", movePaintedUs,
+                relabelPaintedUs, movePaintedUs / relabelPaintedUs);
+
+    const int sheets = form.SSTab1()->tabCount();
+    for (int i = 0; i < sheets; ++i) { // each drawing is decoded on its first showing
+        form.SSTab1()->setTab(i);
+        form.repaint();
     }
-    const double perMoveUs = static_cast<double>(clock.nsecsElapsed()) / 1e3 / kMoves;
-    std::printf("row move refreshing every bound label: %.2f us (%d moves over %d rows)\n",
-                perMoveUs, kMoves, form.Data1()->rowCount());
+    const double sheetUs = timeEach(kPainted, [&](int i) {
+        form.SSTab1()->setTab((i + 1) % sheets);
+        form.repaint();
+    });
+    std::printf("sheet change painted: %.1f us (%d sheets); one label painted %.1f us, "
+                "ratio %.1f\n",
+                sheetUs, sheets, relabelPaintedUs, sheetUs / relabelPaintedUs);
     return 0;
 }

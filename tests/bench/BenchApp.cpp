@@ -5,6 +5,7 @@
 #include "DataControl.h"
 #include "FirstFrameReport.h"
 #include "Form1.h"
+#include "JetTableReader.h"
 #include "QtMessageSink.h"
 #include "QtProgramEnd.h"
 #include "SettingsStore.h"
@@ -15,6 +16,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    const tavrin::JetTableReader::ReadAhead readAhead(
+        tavrin::Form1::dataFilePath(QDir::currentPath()), tavrin::Form1::tableName());
     tavrin::QtMessageSink messages;
     tavrin::QtProgramEnd programEnd;
     tavrin::EmptySettingsStore settings;

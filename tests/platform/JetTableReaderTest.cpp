@@ -186,6 +186,37 @@ INSTANTIATE_TEST_SUITE_P(Kinds, JetTableReaderBadFile,
                              return name;
                          });
 
+// A read started ahead answers the read of its own file and table once; any
+// other read, and the next one, reads afresh.
+TEST(JetTableReaderReadAhead, AnswersOnlyItsOwnFileAndTable) {
+    QTemporaryDir dir;
+    const QString first =
+        test::writeFixture(dir.filePath("a.mdb"), JetVersion::Jet4, test::dimensionTable(2));
+    const QString second =
+        test::writeFixture(dir.filePath("b.mdb"), JetVersion::Jet3, test::dimensionTable(5));
+    const JetReadResult expectedFirst = JetTableReader::readHere(first, "Kelvor");
+    const JetReadResult expectedSecond = JetTableReader::readHere(second, "Kelvor");
+    ASSERT_TRUE(expectedFirst.ok());
+    ASSERT_TRUE(expectedSecond.ok());
+
+    const JetTableReader::ReadAhead ahead(first, "Kelvor");
+    EXPECT_EQ(JetTableReader::read(second, "Kelvor").table.rows, expectedSecond.table.rows);
+    EXPECT_EQ(JetTableReader::read(first, "Other").error, JetReadError::NoTable);
+    EXPECT_EQ(JetTableReader::read(first, "Kelvor").table.rows, expectedFirst.table.rows);
+
+    // Taken once: the file as it is now is read the next time.
+    test::writeFixture(first, JetVersion::Jet4, test::dimensionTable(3));
+    EXPECT_EQ(JetTableReader::read(first, "Kelvor").table.rows.size(), 3u);
+}
+
+TEST(JetTableReaderReadAhead, EndsItsReaderWhenNeverAsked) {
+    QTemporaryDir dir;
+    const QString file =
+        test::writeFixture(dir.filePath("a.mdb"), JetVersion::Jet4, test::dimensionTable(2));
+    { const JetTableReader::ReadAhead ahead(file, "Kelvor"); }
+    EXPECT_EQ(JetTableReader::read(file, "Kelvor").table.rows.size(), 2u);
+}
+
 TEST(JetTableReaderPermissions, ReportsAnUnreadableFile) {
     if (geteuid() == 0) {
         GTEST_SKIP() << "root reads every file";
