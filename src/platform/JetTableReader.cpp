@@ -173,7 +173,7 @@ QString JetTableReader::readerProgram() {
     }
     const QString dir = QCoreApplication::applicationDirPath();
     for (const QString& candidate : {dir + QStringLiteral("/tavrin-read"),
-                                     dir + QStringLiteral("/../libexec/tavrin/tavrin-read")}) {
+                                     dir + QStringLiteral("/" TAVRIN_READER_FROM_BIN)}) {
         if (QFileInfo(candidate).isExecutable()) {
             return QFileInfo(candidate).canonicalFilePath();
         }
