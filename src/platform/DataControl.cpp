@@ -9,8 +9,41 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
+#include <array>
+
 namespace tavrin {
 namespace {
+
+// The characters that end a line: LF, VT, FF, CR, NEL, LS and PS.
+constexpr std::array<char16_t, 7> kLineBreaks{u'\n',     u'\v',     u'\f',    u'\r',
+                                              u'\u0085', u'\u2028', u'\u2029'};
+
+bool isLineBreak(QChar c) {
+    return std::find(kLineBreaks.begin(), kLineBreaks.end(), c.unicode()) != kLineBreaks.end();
+}
+
+// A bound label is one line high, so a value shows on one line: each line
+// break in it (CR LF counts as one) becomes one space, and what does not fit
+// is cut at the label's edges. Everything else is shown as it is.
+QString oneLine(const QString& value) {
+    if (std::none_of(value.begin(), value.end(), isLineBreak)) {
+        return value;
+    }
+    QString line;
+    line.reserve(value.size());
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        if (!isLineBreak(value[i])) {
+            line += value[i];
+            continue;
+        }
+        if (value[i] == u'\r' && i + 1 < value.size() && value[i + 1] == u'\n') {
+            ++i;
+        }
+        line += u' ';
+    }
+    return line;
+}
 
 enum class Arrow { First, Previous, Next, Last };
 
@@ -143,7 +176,7 @@ void DataControl::refresh() {
     const std::vector<QString>& row = table_.rows[static_cast<std::size_t>(current_)];
     for (const Binding& binding : bindings_) {
         if (binding.label && binding.column >= 0) {
-            binding.label->setText(row[static_cast<std::size_t>(binding.column)]);
+            binding.label->setText(oneLine(row[static_cast<std::size_t>(binding.column)]));
         }
     }
 }

@@ -17,7 +17,9 @@ class MessageSink;
 // left end, next and last at its right end and its caption between them. It
 // opens the table named by its record source in the Jet file named by its
 // database name, read only, once it is first shown, and fills every label
-// bound to it with the current row's value of the label's field.
+// bound to it with the current row's value of the label's field, on one line:
+// a line break in the value (CR LF, LF, CR, VT, FF, NEL, LS or PS) shows as
+// one space.
 class DataControl : public QWidget {
     Q_OBJECT
 public:
