@@ -41,8 +41,16 @@ QString QSettingsStore::read(const QString& application, const QString& section,
 
 bool QSettingsStore::write(const QString& application, const QString& section, const QString& key,
                            const QString& text) {
+    return writeAll(application, section, {{key, text}});
+}
+
+bool QSettingsStore::writeAll(const QString& application, const QString& section,
+                              const SettingsEntries& entries) {
     QSettings settings(QSettings::IniFormat, QSettings::UserScope, organization_, application);
-    settings.setValue(keyPath(section, key), text);
+    for (const auto& [key, text] : entries) {
+        settings.setValue(keyPath(section, key), text);
+    }
+    // One sync for all of them: one replacement of the file.
     settings.sync();
     if (settings.status() != QSettings::NoError) {
         qWarning().noquote() << QStringLiteral("tavrin: cannot write %1 (%2)")

@@ -10,8 +10,12 @@ namespace tavrin {
 // lives in ~/.config/Tavrin/Tavrin.ini under [Form1_StrtUp]. Sections are INI
 // groups, keys are keys in them, values are texts.
 //
-// Every write is flushed at once; QSettings replaces the file through a
-// temporary file, so a failed write leaves the earlier file whole.
+// Every write is flushed at once. While QSettings writes it holds the lock
+// file beside the settings file, reads the file again if another copy of the
+// program has changed it, and replaces it by renaming a finished new file over
+// it: a reader finds either the earlier file or the new one, and a failed
+// write leaves the earlier file whole. The keys of one writeAll() go in one
+// such replacement.
 class QSettingsStore final : public SettingsStore {
 public:
     explicit QSettingsStore(QString organization = QStringLiteral("Tavrin"));
@@ -22,6 +26,8 @@ public:
     // error); the file on disk then keeps its earlier contents.
     bool write(const QString& application, const QString& section, const QString& key,
                const QString& text) override;
+    bool writeAll(const QString& application, const QString& section,
+                  const SettingsEntries& entries) override;
 
     // The file that holds `application`'s settings.
     QString fileName(const QString& application) const;

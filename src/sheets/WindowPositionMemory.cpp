@@ -3,7 +3,6 @@
 #include "SettingsStore.h"
 
 #include <QLocale>
-#include <QStringList>
 #include <QtDebug>
 #include <cmath>
 
@@ -48,17 +47,11 @@ float WindowPositionMemory::restore(const QString& key, float current) const {
 }
 
 bool WindowPositionMemory::save(float left, float top) {
-    QStringList unwritten;
-    if (!store_.write(kApplication, kSection, kLeftKey, toText(left))) {
-        unwritten << kLeftKey;
-    }
-    if (!store_.write(kApplication, kSection, kTopKey, toText(top))) {
-        unwritten << kTopKey;
-    }
-    if (!unwritten.isEmpty()) {
+    if (!store_.writeAll(kApplication, kSection,
+                         {{kLeftKey, toText(left)}, {kTopKey, toText(top)}})) {
         qWarning().noquote() << QStringLiteral("tavrin: could not save the window position: "
-                                               "%1/%2 not written")
-                                    .arg(kSection, unwritten.join(QStringLiteral(" and ")));
+                                               "%1/%2 and %3 not written")
+                                    .arg(kSection, kLeftKey, kTopKey);
         return false;
     }
     return true;

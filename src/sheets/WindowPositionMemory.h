@@ -29,9 +29,11 @@ public:
     // The stored value of `key`, or `current` where none is stored or the
     // stored text is not a finite number (then with a warning).
     float restore(const QString& key, float current) const;
-    // Writes Left under "X1", then Top under "Y1"; each write is tried. False,
-    // with a warning naming the keys left unwritten, when the store refused
-    // either.
+    // Writes Left under "X1" and Top under "Y1" in one write of the store, so
+    // that when several copies of the program close at once the store holds
+    // both keys of one of them, never X1 of one and Y1 of another. False,
+    // with a warning naming the keys, when the store refused the write; then
+    // it keeps both of its earlier keys.
     bool save(float left, float top);
 
     // The locale's text of a single-precision number: the locale's decimal

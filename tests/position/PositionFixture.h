@@ -32,7 +32,8 @@ inline void PrintTo(const QRect& rect, std::ostream* os) {
 namespace tavrin::test {
 
 // An in-memory store that also records the keys it is asked for, in order, and
-// can refuse the writes of chosen keys.
+// can refuse the writes that hold chosen keys; like the file it stands for, it
+// then stores none of that write's keys.
 class SpyStore final : public SettingsStore {
 public:
     QString read(const QString& application, const QString& section, const QString& key,
@@ -42,11 +43,19 @@ public:
     }
     bool write(const QString& application, const QString& section, const QString& key,
                const QString& text) override {
-        writes << key + "=" + text;
-        if (refused.contains(key)) {
-            return false;
+        return writeAll(application, section, {{key, text}});
+    }
+    bool writeAll(const QString& application, const QString& section,
+                  const SettingsEntries& entries) override {
+        QStringList batch;
+        bool refuse = false;
+        for (const auto& [key, text] : entries) {
+            batch << key + "=" + text;
+            refuse = refuse || refused.contains(key);
         }
-        return memory.write(application, section, key, text);
+        writes << batch;
+        batches << batch;
+        return !refuse && memory.writeAll(application, section, entries);
     }
 
     void put(const QString& key, const QString& text) { memory.values[path(key)] = text; }
@@ -60,7 +69,8 @@ public:
 
     MemorySettingsStore memory;
     mutable QStringList reads;
-    QStringList writes;
+    QStringList writes;         // every key written, in order
+    QList<QStringList> batches; // the keys of each write, a write at a time
     QSet<QString> refused;
 };
 

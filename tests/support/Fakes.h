@@ -54,11 +54,19 @@ public:
     }
     bool write(const QString& application, const QString& section, const QString& key,
                const QString& text) override {
-        writes << path(application, section, key) + "=" + text;
+        return writeAll(application, section, {{key, text}});
+    }
+    bool writeAll(const QString& application, const QString& section,
+                  const SettingsEntries& entries) override {
+        for (const auto& [key, text] : entries) {
+            writes << path(application, section, key) + "=" + text;
+        }
         if (failWrites) {
             return false;
         }
-        values[path(application, section, key)] = text;
+        for (const auto& [key, text] : entries) {
+            values[path(application, section, key)] = text;
+        }
         return true;
     }
     static QString path(const QString& application, const QString& section, const QString& key) {
