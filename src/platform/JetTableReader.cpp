@@ -172,8 +172,8 @@ QString JetTableReader::readerProgram() {
         return readerProgramOverride();
     }
     const QString dir = QCoreApplication::applicationDirPath();
-    for (const QString& candidate : {dir + QStringLiteral("/tavrin-read"),
-                                     dir + QStringLiteral("/" TAVRIN_READER_FROM_BIN)}) {
+    for (const QString& candidate :
+         {dir + QStringLiteral("/tavrin-read"), dir + QStringLiteral("/" TAVRIN_READER_FROM_BIN)}) {
         if (QFileInfo(candidate).isExecutable()) {
             return QFileInfo(candidate).canonicalFilePath();
         }

@@ -2,8 +2,8 @@
 // value box and caption label of every sheet, the sheet captions and
 // descriptions, the dimension fields, and the geometric rules the layout keeps.
 
-#include "ExpectedSheets.h"
 #include "SheetDefinitions.h"
+#include "ExpectedSheets.h"
 
 #include <gtest/gtest.h>
 
