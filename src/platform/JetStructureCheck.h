@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <vector>
 
 #include <glib.h>
 extern "C" {
@@ -25,16 +24,12 @@ public:
     bool tableDefinitionSound(std::uint32_t page) const;
 
 private:
-    bool usageMapSound(const std::vector<unsigned char>& definition) const;
-    bool columnsSound(const std::vector<unsigned char>& definition) const;
-    bool readDefinition(std::vector<unsigned char>& definition, std::size_t length) const;
-    bool readPage(std::uint32_t page, std::vector<unsigned char>& bytes) const;
-    bool findRow(const std::vector<unsigned char>& page, unsigned int row, unsigned int& start,
-                 unsigned int& length) const;
+    // Both look at the table definition's first page, libmdb's current page.
+    bool usageMapSound() const;
+    bool columnsSound() const;
 
     MdbHandle* mdb_;
-    unsigned int pageSize_;
-    std::uint64_t pageCount_;
+    std::uint64_t fileSize_;
 };
 
 } // namespace tavrin
