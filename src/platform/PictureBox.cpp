@@ -10,12 +10,6 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
     setAutoFillBackground(true);
 }
 
-void PictureBox::setPicture(const QPixmap& picture) {
-    source_ = nullptr;
-    picture_ = picture;
-    update();
-}
-
 void PictureBox::setPictureSource(std::function<QPixmap()> source) {
     source_ = std::move(source);
     picture_ = QPixmap();

@@ -15,7 +15,6 @@ class PictureBox : public QFrame {
 public:
     explicit PictureBox(QWidget* parent = nullptr);
 
-    void setPicture(const QPixmap& picture);
     // The picture, made by `source` when it is first painted or asked for, so
     // that a box on a tab not yet shown costs nothing at start-up.
     void setPictureSource(std::function<QPixmap()> source);
