@@ -24,10 +24,8 @@ int main(int argc, char* argv[]) {
     tavrin::NoWindowManager windowManager;
     tavrin::Form1 form(tavrin::Form1Platform{
         settings, windowManager, messages, programEnd, {}, [] { return QDir::currentPath(); }});
-    FirstFrameReport firstFrame([&form] { return form.Data1()->isOpen(); });
-    for (QWidget* widget : form.findChildren<QWidget*>()) {
-        widget->installEventFilter(&firstFrame);
-    }
+    const FirstFrame firstFrame(
+        form, [&form] { return form.Data1()->isOpen(); }, reportFirstFrameAndQuit);
     form.load();
     form.show();
     return QApplication::exec();

@@ -8,8 +8,8 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QLabel label(QStringLiteral("Kelvor"));
-    FirstFrameReport watch;
-    label.installEventFilter(&watch);
+    const FirstFrame firstFrame(
+        label, [] { return true; }, reportFirstFrameAndQuit);
     label.show();
     return QApplication::exec();
 }

@@ -9,6 +9,7 @@
 
 #include "DataControl.h"
 #include "Fakes.h"
+#include "FirstFrameReport.h"
 #include "Form1.h"
 #include "JetFixture.h"
 #include "JetTableReader.h"
@@ -18,7 +19,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QPaintEvent>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <algorithm>
@@ -67,25 +67,6 @@ double elapsedMs(const QElapsedTimer& clock) {
     return static_cast<double>(clock.nsecsElapsed()) / 1e6;
 }
 
-// Notes the first paint of any control once the data control is open.
-class FirstPaint : public QObject {
-public:
-    explicit FirstPaint(const DataControl& data) : data_(data) {}
-    bool seen() const { return seen_; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && data_.isOpen()) {
-            seen_ = true;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    const DataControl& data_;
-    bool seen_ = false;
-};
-
 class TableBench {
 public:
     TableBench(QString directory, bool brief) : directory_(std::move(directory)), brief_(brief) {}
@@ -118,10 +99,7 @@ public:
         clock.start();
         Form1 form(tavrin::Form1Platform{
             settings_, windowManager_, messages_, programEnd_, {}, [this] { return directory_; }});
-        FirstPaint firstPaint(*form.Data1());
-        for (QWidget* widget : form.findChildren<QWidget*>()) {
-            widget->installEventFilter(&firstPaint);
-        }
+        const FirstFrame firstPaint(form, [&form] { return form.Data1()->isOpen(); });
         form.load();
         form.show();
         while (!firstPaint.seen() && messages_.dataErrors.isEmpty() && clock.elapsed() < 60000) {
@@ -292,7 +270,7 @@ int runAll(bool brief) {
 
 int writeTable(const QString& directory, int rows, int columns) {
     QDir().mkpath(directory);
-    const tavrin::JetTable table = columns == 62 ? tavrin::test::manyRowsTable(rows)
+    const tavrin::JetTable table = columns == 62 ? tavrin::test::dimensionTable(rows)
                                                  : tavrin::test::manyColumnsTable(columns, rows);
     tavrin::test::writeFixture(directory + QStringLiteral("/tavrin.mdb"), tavrin::JetVersion::Jet4,
                                table);

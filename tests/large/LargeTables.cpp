@@ -14,10 +14,6 @@ constexpr int kExtraColumnsBefore = 200;
 
 } // namespace
 
-JetTable manyRowsTable(int rowCount) {
-    return dimensionTable(rowCount);
-}
-
 JetTable manyColumnsTable(int columnCount, int rowCount) {
     const std::vector<std::string>& fields = dimensionFields();
     const int fieldCount = static_cast<int>(fields.size());

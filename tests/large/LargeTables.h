@@ -6,13 +6,11 @@
 
 namespace tavrin::test {
 
-// Every field of the dimension record, `rowCount` rows; the cell of field f
-// in row r reads "<f>#<r>".
-JetTable manyRowsTable(int rowCount);
+// The many-rows table is dimensionTable() (JetFixture.h).
 
 // `columnCount` Text columns (at least the dimension record's 62): the fields
 // of the dimension record from the 201st column on, read as in
-// manyRowsTable, and extra columns "X<n>" before and after them, each cell "x".
+// dimensionTable(), and extra columns "X<n>" before and after them, each cell "x".
 JetTable manyColumnsTable(int columnCount, int rowCount);
 
 } // namespace tavrin::test

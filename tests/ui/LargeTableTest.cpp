@@ -29,7 +29,7 @@ void PrintTo(const LargeTable& table, std::ostream* out) {
     *out << table.name;
 }
 
-const LargeTable kTenThousandRows{"TenThousandRows", [] { return test::manyRowsTable(10000); },
+const LargeTable kTenThousandRows{"TenThousandRows", [] { return test::dimensionTable(10000); },
                                   10000};
 const LargeTable kThreeHundredColumns{"ThreeHundredColumns",
                                       [] { return test::manyColumnsTable(300, 200); }, 200};
