@@ -39,11 +39,6 @@ QString QSettingsStore::read(const QString& application, const QString& section,
     return value.toString();
 }
 
-bool QSettingsStore::write(const QString& application, const QString& section, const QString& key,
-                           const QString& text) {
-    return writeAll(application, section, {{key, text}});
-}
-
 bool QSettingsStore::writeAll(const QString& application, const QString& section,
                               const SettingsEntries& entries) {
     QSettings settings(QSettings::IniFormat, QSettings::UserScope, organization_, application);

@@ -24,8 +24,6 @@ public:
                  const QString& defaultText) const override;
     // False when the file could not be written (with the reason on standard
     // error); the file on disk then keeps its earlier contents.
-    bool write(const QString& application, const QString& section, const QString& key,
-               const QString& text) override;
     bool writeAll(const QString& application, const QString& section,
                   const SettingsEntries& entries) override;
 

@@ -19,8 +19,10 @@ public:
     virtual QString read(const QString& application, const QString& section, const QString& key,
                          const QString& defaultText) const = 0;
     // Creates the key or replaces its value; false when the store could not be written.
-    virtual bool write(const QString& application, const QString& section, const QString& key,
-                       const QString& text) = 0;
+    bool write(const QString& application, const QString& section, const QString& key,
+               const QString& text) {
+        return writeAll(application, section, {{key, text}});
+    }
     // Creates or replaces every key of `entries` in one write: whoever reads
     // or writes the store at the same time (another copy of the program) finds
     // either all of them or none of them. False when the store could not be
@@ -35,9 +37,6 @@ public:
     QString read(const QString&, const QString&, const QString&,
                  const QString& defaultText) const override {
         return defaultText;
-    }
-    bool write(const QString&, const QString&, const QString&, const QString&) override {
-        return true;
     }
     bool writeAll(const QString&, const QString&, const SettingsEntries&) override { return true; }
 };

@@ -41,10 +41,6 @@ public:
         reads << key;
         return memory.read(application, section, key, defaultText);
     }
-    bool write(const QString& application, const QString& section, const QString& key,
-               const QString& text) override {
-        return writeAll(application, section, {{key, text}});
-    }
     bool writeAll(const QString& application, const QString& section,
                   const SettingsEntries& entries) override {
         QStringList batch;

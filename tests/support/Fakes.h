@@ -52,10 +52,6 @@ public:
         }
         return values.value(path(application, section, key), defaultText);
     }
-    bool write(const QString& application, const QString& section, const QString& key,
-               const QString& text) override {
-        return writeAll(application, section, {{key, text}});
-    }
     bool writeAll(const QString& application, const QString& section,
                   const SettingsEntries& entries) override {
         for (const auto& [key, text] : entries) {
