@@ -2,7 +2,8 @@
 // it to standard output for the viewer. It runs apart from the viewer so
 // that a damaged file cannot take the viewer down with it.
 
-#include "JetTableReader.h"
+#include "JetFileReader.h"
+#include "ReaderAnswer.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -14,12 +15,11 @@ int main(int argc, char* argv[]) {
         fprintf(stderr, "usage: tavrin-read PATH TABLE\n");
         return 2;
     }
-    const tavrin::JetReadResult result =
-        tavrin::JetTableReader::readHere(arguments[1], arguments[2]);
+    const tavrin::JetReadResult result = tavrin::JetFileReader::read(arguments[1], arguments[2]);
     QFile out;
     if (!out.open(stdout, QIODevice::WriteOnly)) {
         return 3;
     }
-    const QByteArray bytes = tavrin::JetTableReader::encode(result);
+    const QByteArray bytes = tavrin::ReaderAnswer::encode(result);
     return out.write(bytes) == bytes.size() && out.flush() ? 0 : 3;
 }

@@ -1,7 +1,7 @@
 // Replays the inputs the fuzzer once crashed, hung or leaked on, and its seeds,
 // in this process, as the reading process reads them.
 
-#include "JetTableReader.h"
+#include "JetFileReader.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -23,7 +23,7 @@ class FuzzRegressionTest : public ::testing::TestWithParam<QString> {};
 // Each was a damaged file that took the reader down; now it is reported as one.
 TEST_P(FuzzRegressionTest, IsReportedAsDamaged) {
     const tavrin::JetReadResult result =
-        tavrin::JetTableReader::readHere(GetParam(), QStringLiteral("Kelvor"));
+        tavrin::JetFileReader::read(GetParam(), QStringLiteral("Kelvor"));
     EXPECT_EQ(result.error, tavrin::JetReadError::Corrupt) << result.message.toStdString();
     EXPECT_FALSE(result.message.isEmpty());
     EXPECT_TRUE(result.table.rows.empty());
@@ -40,7 +40,7 @@ TEST(FuzzSeeds, SeedsReadInFull) {
     ASSERT_FALSE(seeds.isEmpty());
     for (const QString& seed : seeds) {
         const tavrin::JetReadResult result =
-            tavrin::JetTableReader::readHere(seed, QStringLiteral("Kelvor"));
+            tavrin::JetFileReader::read(seed, QStringLiteral("Kelvor"));
         EXPECT_TRUE(result.ok()) << seed.toStdString() << ": " << result.message.toStdString();
     }
 }

@@ -1,7 +1,7 @@
 // libFuzzer entry point: the bytes are a data file, read as the viewer reads
 // it in the reading process (open, catalog, table "Kelvor", every row).
 
-#include "JetTableReader.h"
+#include "JetFileReader.h"
 
 #include <QDir>
 #include <QFile>
@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
     }
     const tavrin::JetReadResult result =
-        tavrin::JetTableReader::readHere(path, QStringLiteral("Kelvor"));
+        tavrin::JetFileReader::read(path, QStringLiteral("Kelvor"));
     // An answer is either a table or a message, never both or neither.
     if (result.ok() == !result.message.isEmpty()) {
         __builtin_trap();

@@ -4,6 +4,7 @@
 // the installed viewer running on the installed reader.
 
 #include "JetTableReader.h"
+#include "ReaderAnswer.h"
 
 #include <QDir>
 #include <QFile>
@@ -187,7 +188,7 @@ TEST(InstalledReader, ReadsTheSampleTableFromThePrefix) {
     EXPECT_EQ(reader.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(reader.exitCode(), 0) << reader.readAllStandardError().toStdString();
     JetReadResult result;
-    ASSERT_TRUE(JetTableReader::decode(reader.readAllStandardOutput(), result));
+    ASSERT_TRUE(tavrin::ReaderAnswer::decode(reader.readAllStandardOutput(), result));
     EXPECT_TRUE(result.ok()) << result.message.toStdString();
     EXPECT_FALSE(result.table.rows.empty());
 }

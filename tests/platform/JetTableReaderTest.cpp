@@ -1,5 +1,7 @@
 #include "JetTableReader.h"
+#include "JetFileReader.h"
 #include "JetFixture.h"
+#include "ReaderAnswer.h"
 
 #include <QDir>
 #include <QFile>
@@ -194,8 +196,8 @@ TEST(JetTableReaderReadAhead, AnswersOnlyItsOwnFileAndTable) {
         test::writeFixture(dir.filePath("a.mdb"), JetVersion::Jet4, test::dimensionTable(2));
     const QString second =
         test::writeFixture(dir.filePath("b.mdb"), JetVersion::Jet3, test::dimensionTable(5));
-    const JetReadResult expectedFirst = JetTableReader::readHere(first, "Kelvor");
-    const JetReadResult expectedSecond = JetTableReader::readHere(second, "Kelvor");
+    const JetReadResult expectedFirst = JetFileReader::read(first, "Kelvor");
+    const JetReadResult expectedSecond = JetFileReader::read(second, "Kelvor");
     ASSERT_TRUE(expectedFirst.ok());
     ASSERT_TRUE(expectedSecond.ok());
 
