@@ -2,6 +2,9 @@
 // frame with the table open) and peak memory against a bare Qt window's that
 // shows one label, and the time of one row move and one sheet change against
 // that label taking a new text.
+//
+// tavrin-bench [FILE.mdb...] measures each data file given, one after the
+// other in the same run; with none, a made-up table of 100 rows.
 
 #include "DataControl.h"
 #include "Fakes.h"
@@ -12,6 +15,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -54,16 +58,8 @@ Run median(const QString& program, const QString& directory, int runs) {
     return all[all.size() / 2];
 }
 
-} // namespace
-
-int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    QTemporaryDir data;
-    tavrin::test::writeFixture(data.filePath("tavrin.mdb"), tavrin::JetVersion::Jet4,
-                               tavrin::test::dimensionTable(100));
+// Measures the viewer on the data file in `data`.
+void bench(const QTemporaryDir& data) {
     constexpr int kRuns = 11;
 
     const Run floor = median(QStringLiteral(TAVRIN_BENCH_FLOOR), data.path(), kRuns);
@@ -97,8 +93,9 @@ int main(int argc, char* argv[]) {
         }
         return static_cast<double>(clock.nsecsElapsed()) / 1e3 / times;
     };
-    const auto moveRow = [&](int i) {
-        if (i % 200 < 100) {
+    const int rows = std::max(2, form.Data1()->rowCount());
+    const auto moveRow = [&](int i) { // back and forth over the whole table
+        if (i % (2 * (rows - 1)) < rows - 1) {
             form.Data1()->moveNext();
         } else {
             form.Data1()->movePrevious();
@@ -137,5 +134,31 @@ int main(int argc, char* argv[]) {
     std::printf("sheet change painted: %.1f us (%d sheets); one label painted %.1f us, "
                 "ratio %.1f\n",
                 sheetUs, sheets, relabelPaintedUs, sheetUs / relabelPaintedUs);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    const QStringList files = application.arguments().mid(1);
+    if (files.isEmpty()) {
+        QTemporaryDir data;
+        tavrin::test::writeFixture(data.filePath("tavrin.mdb"), tavrin::JetVersion::Jet4,
+                                   tavrin::test::dimensionTable(100));
+        bench(data);
+        return 0;
+    }
+    for (const QString& file : files) {
+        QTemporaryDir data;
+        if (!QFile::copy(file, data.filePath("tavrin.mdb"))) {
+            std::fprintf(stderr, "cannot read %s\n", qPrintable(file));
+            return 1;
+        }
+        std::printf("== %s\n", qPrintable(file));
+        bench(data);
+    }
     return 0;
 }
