@@ -300,13 +300,16 @@ TEST_P(FlangeColumns, StayWithinTheRangeTheSheetNames) {
 INSTANTIATE_TEST_SUITE_P(Classes, FlangeColumns, ::testing::ValuesIn(kClasses),
                          [](const auto& info) { return "Class" + info.param.suffix; });
 
-// JIS G 3452: the outside diameter of the pipe of each nominal size, the
-// series the fitting ends are made to.
+// The outside diameter of the pipe of each nominal size, the series the
+// fitting ends are made to: JIS G 3452 to 500A, the larger welded pipes above.
 const std::map<int, std::string> kPipeOutsideDiameter = {
-    {10, "17.3"},   {15, "21.7"},   {20, "27.2"},   {25, "34.0"},   {32, "42.7"},   {40, "48.6"},
-    {50, "60.5"},   {65, "76.3"},   {80, "89.1"},   {90, "101.6"},  {100, "114.3"}, {125, "139.8"},
-    {150, "165.2"}, {175, "190.7"}, {200, "216.3"}, {225, "241.8"}, {250, "267.4"}, {300, "318.5"},
-    {350, "355.6"}, {400, "406.4"}, {450, "457.2"}, {500, "508.0"},
+    {10, "17.3"},     {15, "21.7"},   {20, "27.2"},   {25, "34.0"},   {32, "42.7"},
+    {40, "48.6"},     {50, "60.5"},   {65, "76.3"},   {80, "89.1"},   {90, "101.6"},
+    {100, "114.3"},   {125, "139.8"}, {150, "165.2"}, {175, "190.7"}, {200, "216.3"},
+    {225, "241.8"},   {250, "267.4"}, {300, "318.5"}, {350, "355.6"}, {400, "406.4"},
+    {450, "457.2"},   {500, "508.0"}, {550, "558.8"}, {600, "609.6"}, {650, "660.4"},
+    {700, "711.2"},   {750, "762.0"}, {800, "812.8"}, {850, "863.6"}, {900, "914.4"},
+    {1000, "1016.0"},
 };
 
 TEST(KelvorTable, FittingEndsFollowThePipeSeries) {
@@ -330,6 +333,13 @@ TEST(KelvorTable, FittingEndsFollowThePipeSeries) {
         const auto value = number(dp);
         ASSERT_TRUE(value);
         EXPECT_GT(*value, size) << "an outside diameter is larger than the nominal bore";
+        EXPECT_EQ(dp->size() - dp->find('.'), 2U) << *dp << " is not written to one decimal";
+        if (size >= 350) {
+            // From 350A (14B) on, the outside diameter is the size in whole
+            // inches (A / 25) times 25.4 mm.
+            EXPECT_EQ(size % 25, 0);
+            EXPECT_NEAR(*value, size / 25 * 25.4, 1e-6) << *dp;
+        }
         if (previous) {
             EXPECT_GT(*value, *previous);
         }
