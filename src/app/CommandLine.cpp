@@ -25,8 +25,8 @@ QString helpText(const QString& settingsFile) {
                "設定ファイル: %1\n"
                "\n"
                "オプション:\n"
-               "  -h, --help     この説明を表示して終了します\n"
-               "  -v, --version  版を表示して終了します\n")
+               "  -h, --help     使い方を表示して終了します\n"
+               "  -v, --version  バージョンを表示して終了します\n")
         .arg(settingsFile);
 }
 
