@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
-# Installs what building and testing need on Debian 12, where it is missing.
+# Installs what building, running and testing need on Debian 12, where it is
+# missing.
 set -euo pipefail
 
 packages=(
+    # building
     build-essential cmake pkg-config
     qt6-base-dev libgl-dev libxcb1-dev
-    mdbtools-dev mdbtools
-    libgtest-dev
-    fonts-ipafont-gothic
+    mdbtools-dev
+    # running: fonts for the Japanese texts, xdg-open for the homepage link
+    fonts-ipafont-gothic xdg-utils
+    # testing
+    libgtest-dev mdbtools
     xvfb xauth x11-utils xdotool openbox
-    desktop-file-utils
+    desktop-file-utils appstream mandoc reuse
 )
 
 missing=()

@@ -1,3 +1,4 @@
+#include "CommandLine.h"
 #include "DesktopShell.h"
 #include "Form1.h"
 #include "Form2.h"
@@ -13,6 +14,9 @@
 #include <QDir>
 
 int main(int argc, char* argv[]) {
+    if (const auto exitCode = tavrin::CommandLine::handle(argc, argv)) {
+        return *exitCode; // --help, --version, or a refused argument
+    }
     tavrin::preferXcbOnWayland(argc, argv);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavrin"));

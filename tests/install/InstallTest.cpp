@@ -1,7 +1,9 @@
 // The program as `cmake --install` lays it out under a prefix (the test
-// install_prefix installs it there first): the viewer in bin, its reading
-// program in libexec/tavrin, the menu entry and the icons under share, and
-// the installed viewer running on the installed reader.
+// install_prefix installs it there first): the viewer and tavrin-mkdb in bin,
+// the reading program in libexec/tavrin, the menu entry, the icons, the
+// metainfo, the manual pages and the licence under share, the installed
+// programs' command lines, and the installed viewer running on the installed
+// reader.
 
 #include "JetTableReader.h"
 #include "ReaderAnswer.h"
@@ -44,13 +46,18 @@ void PrintTo(const InstalledFile& file, std::ostream* os) {
 
 const InstalledFile kInstalledFiles[] = {
     {"bin/tavrin", true},
+    {"bin/tavrin-mkdb", true},
     {"libexec/tavrin/tavrin-read", true},
-    {"share/applications/tavrin.desktop", false},
-    {"share/pixmaps/tavrin.xpm", false},
-    {"share/icons/hicolor/32x32/apps/tavrin.png", false},
-    {"share/icons/hicolor/48x48/apps/tavrin.png", false},
-    {"share/icons/hicolor/64x64/apps/tavrin.png", false},
-    {"share/icons/hicolor/128x128/apps/tavrin.png", false},
+    {"share/applications/" TAVRIN_APP_ID ".desktop", false},
+    {"share/metainfo/" TAVRIN_APP_ID ".metainfo.xml", false},
+    {"share/pixmaps/" TAVRIN_APP_ID ".xpm", false},
+    {"share/icons/hicolor/32x32/apps/" TAVRIN_APP_ID ".png", false},
+    {"share/icons/hicolor/48x48/apps/" TAVRIN_APP_ID ".png", false},
+    {"share/icons/hicolor/64x64/apps/" TAVRIN_APP_ID ".png", false},
+    {"share/icons/hicolor/128x128/apps/" TAVRIN_APP_ID ".png", false},
+    {"share/man/man1/tavrin.1", false},
+    {"share/man/man1/tavrin-mkdb.1", false},
+    {"share/doc/tavrin/LICENSE", false},
 };
 
 class InstalledFileTest : public ::testing::TestWithParam<InstalledFile> {};
@@ -65,12 +72,14 @@ TEST_P(InstalledFileTest, IsAFileExecutableOnlyWhereItIsAProgram) {
 
 INSTANTIATE_TEST_SUITE_P(Install, InstalledFileTest, ::testing::ValuesIn(kInstalledFiles));
 
-// No build tool or test program lands on the user's PATH or beside the reader.
-TEST(InstalledPrograms, BinAndLibexecHoldOnlyTheViewerAndItsReader) {
+// No test program or other build tool lands on the user's PATH or beside the
+// reader.
+TEST(InstalledPrograms, BinAndLibexecHoldOnlyTheViewerTheWriterAndTheReader) {
     const auto entries = [](const QString& path) {
         return QDir(installed(path)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     };
-    EXPECT_EQ(entries(QStringLiteral("bin")), QStringList{QStringLiteral("tavrin")});
+    EXPECT_EQ(entries(QStringLiteral("bin")),
+              (QStringList{QStringLiteral("tavrin"), QStringLiteral("tavrin-mkdb")}));
     EXPECT_EQ(entries(QStringLiteral("libexec")), QStringList{QStringLiteral("tavrin")});
     EXPECT_EQ(entries(QStringLiteral("libexec/tavrin")),
               QStringList{QStringLiteral("tavrin-read")});
@@ -96,7 +105,7 @@ QMap<QString, QString> desktopEntry(const QString& path) {
     return keys;
 }
 
-const QString kDesktopFile = QStringLiteral("share/applications/tavrin.desktop");
+const QString kDesktopFile = QStringLiteral("share/applications/" TAVRIN_APP_ID ".desktop");
 
 TEST(DesktopEntry, PassesDesktopFileValidateWithoutAWord) {
     const QString validate =
@@ -120,7 +129,7 @@ TEST(DesktopEntry, StartsTheInstalledViewerUnderItsJapaneseNameAndIcon) {
     EXPECT_FALSE(entry.value(QStringLiteral("Name")).isEmpty());
     EXPECT_EQ(entry.value(QStringLiteral("Name[ja]")), QStringLiteral("JIS フランジ・管継手寸法"));
     EXPECT_EQ(entry.value(QStringLiteral("Exec")), QStringLiteral("tavrin"));
-    EXPECT_EQ(entry.value(QStringLiteral("Icon")), QStringLiteral("tavrin"));
+    EXPECT_EQ(entry.value(QStringLiteral("Icon")), QStringLiteral(TAVRIN_APP_ID));
     EXPECT_EQ(entry.value(QStringLiteral("Terminal")), QStringLiteral("false"));
     EXPECT_TRUE(entry.value(QStringLiteral("Categories"))
                     .split(QLatin1Char(';'))
@@ -144,8 +153,8 @@ class IconTheme : public ::testing::TestWithParam<int> {};
 // source pixel it covers: hard edges and a transparent ground at any size.
 TEST_P(IconTheme, PngIsTheProgramIconAtItsFolderSize) {
     const int size = GetParam();
-    QImageReader reader(
-        installed(QStringLiteral("share/icons/hicolor/%1x%1/apps/tavrin.png").arg(size)));
+    QImageReader reader(installed(
+        QStringLiteral("share/icons/hicolor/%1x%1/apps/" TAVRIN_APP_ID ".png").arg(size)));
     EXPECT_EQ(reader.format(), QByteArray("png"));
     const QImage icon = reader.read().convertToFormat(QImage::Format_ARGB32);
     ASSERT_FALSE(icon.isNull()) << reader.errorString().toStdString();
@@ -170,12 +179,109 @@ TEST_P(IconTheme, PngIsTheProgramIconAtItsFolderSize) {
 
 INSTANTIATE_TEST_SUITE_P(Install, IconTheme, ::testing::Values(32, 48, 64, 128));
 
-TEST(IconPixmap, IsTheProgramsXpmUnchanged) {
-    QFile source(QStringLiteral(TAVRIN_ICON_SOURCE));
-    QFile pixmap(installed(QStringLiteral("share/pixmaps/tavrin.xpm")));
+struct CopiedFile {
+    const char* installedPath;
+    const char* sourcePath;
+};
+
+void PrintTo(const CopiedFile& file, std::ostream* os) {
+    *os << file.installedPath;
+}
+
+class InstalledCopy : public ::testing::TestWithParam<CopiedFile> {};
+
+TEST_P(InstalledCopy, IsItsSourceUnchanged) {
+    QFile source(QString::fromUtf8(GetParam().sourcePath));
+    QFile copy(installed(QString::fromUtf8(GetParam().installedPath)));
     ASSERT_TRUE(source.open(QIODevice::ReadOnly));
-    ASSERT_TRUE(pixmap.open(QIODevice::ReadOnly));
-    EXPECT_EQ(pixmap.readAll(), source.readAll());
+    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copy.readAll(), source.readAll());
+}
+
+// The licence travels with the programs, as it asks.
+INSTANTIATE_TEST_SUITE_P(
+    Install, InstalledCopy,
+    ::testing::Values(CopiedFile{"share/pixmaps/" TAVRIN_APP_ID ".xpm", TAVRIN_ICON_SOURCE},
+                      CopiedFile{"share/doc/tavrin/LICENSE", TAVRIN_LICENSE_SOURCE}));
+
+// ---- the command lines ----
+
+struct CommandLineCase {
+    const char* program;
+    QStringList arguments;
+    int exitCode;
+    const char* standardOutput; // what it starts with; nullptr for nothing
+    const char* standardError;  // what it contains; nullptr for nothing
+};
+
+void PrintTo(const CommandLineCase& c, std::ostream* os) {
+    *os << c.program << " " << c.arguments.join(QLatin1Char(' ')).toStdString();
+}
+
+class InstalledCommandLine : public ::testing::TestWithParam<CommandLineCase> {};
+
+// Answered without a display: no DISPLAY, no WAYLAND_DISPLAY, no platform.
+TEST_P(InstalledCommandLine, AnswersWithoutADisplay) {
+    const CommandLineCase& c = GetParam();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        environment.remove(QString::fromLatin1(name));
+    }
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(installed(QString::fromLatin1(c.program)), c.arguments);
+    ASSERT_TRUE(process.waitForFinished(30000)) << process.errorString().toStdString();
+    const QString out = QString::fromUtf8(process.readAllStandardOutput());
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), c.exitCode) << err.toStdString();
+    if (c.standardOutput) {
+        EXPECT_TRUE(out.startsWith(QString::fromUtf8(c.standardOutput))) << out.toStdString();
+    } else {
+        EXPECT_EQ(out, QString());
+    }
+    if (c.standardError) {
+        EXPECT_TRUE(err.contains(QString::fromUtf8(c.standardError))) << err.toStdString();
+    } else {
+        EXPECT_EQ(err, QString());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Install, InstalledCommandLine,
+    ::testing::Values(
+        CommandLineCase{"bin/tavrin", {"--version"}, 0, "tavrin " TAVRIN_VERSION "\n", nullptr},
+        CommandLineCase{"bin/tavrin", {"-v"}, 0, "tavrin " TAVRIN_VERSION "\n", nullptr},
+        CommandLineCase{"bin/tavrin", {"--help"}, 0, "使い方: tavrin [オプション]\n", nullptr},
+        CommandLineCase{"bin/tavrin", {"-h"}, 0, "使い方: tavrin [オプション]\n", nullptr},
+        CommandLineCase{"bin/tavrin", {"--frobnicate"}, 2, nullptr, "--frobnicate"},
+        CommandLineCase{"bin/tavrin", {"-x"}, 2, nullptr, "-x"},
+        CommandLineCase{"bin/tavrin", {"tavrin.mdb"}, 2, nullptr, "tavrin.mdb"},
+        CommandLineCase{"bin/tavrin", {"--version", "extra"}, 2, nullptr, "extra"},
+        CommandLineCase{
+            "bin/tavrin-mkdb", {"--version"}, 0, "tavrin-mkdb " TAVRIN_VERSION "\n", nullptr},
+        CommandLineCase{"bin/tavrin-mkdb", {"--help"}, 0, "usage: tavrin-mkdb", nullptr},
+        CommandLineCase{"bin/tavrin-mkdb", {"--jet5", "in.csv", "out.mdb"}, 2, nullptr, "jet5"},
+        CommandLineCase{"bin/tavrin-mkdb", {"in.csv"}, 2, nullptr, "usage: tavrin-mkdb"}));
+
+// The help names where the data and the settings are.
+TEST(InstalledViewerHelp, NamesTheDataFileAndTheSettingsFile) {
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home.path());
+    environment.remove(QStringLiteral("XDG_CONFIG_HOME"));
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(installed(QStringLiteral("bin/tavrin")), {QStringLiteral("--help")});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    const QString help = QString::fromUtf8(process.readAllStandardOutput());
+    EXPECT_TRUE(help.contains(QString::fromUtf8("作業フォルダーの tavrin.mdb")))
+        << help.toStdString();
+    EXPECT_TRUE(help.contains(home.filePath(QStringLiteral(".config/Tavrin/Tavrin.ini"))))
+        << help.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(home.filePath(QStringLiteral(".config"))))
+        << "--help wrote settings";
 }
 
 // ---- the installed programs at work ----

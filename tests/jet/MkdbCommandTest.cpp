@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <unistd.h>
 
 namespace tavrin {
@@ -48,8 +49,7 @@ TEST_F(MkdbCommand, WritesJet4ByDefaultAndJet3OnRequest) {
         << "temporary files left behind";
 }
 
-TEST_F(MkdbCommand, BadCsvNamesTheLineAndLeavesNothing) {
-    std::ofstream(out()) << "an older file";
+TEST_F(MkdbCommand, BadCsvNamesTheLineAndLeavesNoFile) {
     const auto result = mkdb("--jet3", csv("A,B:long\n1,2\n3,x\n"));
     EXPECT_NE(result.status, 0);
     EXPECT_NE(result.errors.find("line 3: column \"B\": \"x\" is not a valid Long number"),
@@ -57,6 +57,30 @@ TEST_F(MkdbCommand, BadCsvNamesTheLineAndLeavesNothing) {
         << result.errors;
     EXPECT_FALSE(fs::exists(out()));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+}
+
+// A failed run never destroys what was at OUT before.
+TEST_F(MkdbCommand, FailureLeavesAnExistingOutByteForByte) {
+    const std::string older("an older database\0\xff\r\n", 22);
+    const struct {
+        const char* what;
+        const char* options;
+        const char* csv;
+    } cases[] = {
+        {"bad number", "--jet4", "A,B:long\n1,2\n3,x\n"},
+        {"unclosed quote", "", "A\n\"open\n"},
+        {"text outside code page 932", "--jet3", "A\n\xf0\x9f\x98\x80\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::ofstream(out(), std::ios::binary | std::ios::trunc) << older;
+        const auto result = mkdb(c.options, csv(c.csv));
+        EXPECT_EQ(result.status, 1) << result.errors;
+        std::ifstream kept(out(), std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), older);
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2)
+            << "temporary files left behind";
+    }
 }
 
 TEST_F(MkdbCommand, UsageErrors) {

@@ -56,7 +56,7 @@ private:
 void checkJetTable(JetVersion version, const JetTable& table);
 
 // Writes the table to path (through a temporary file beside it, renamed on
-// success, so a failure leaves nothing at path). Jet 3 text is stored in code
+// success, so a failure leaves path as it was). Jet 3 text is stored in code
 // page 932, Jet 4 text as UCS-2 (compressed where that is shorter).
 void writeJetFile(const std::string& path, JetVersion version, const JetTable& table);
 
