@@ -9,7 +9,6 @@
 namespace tavrin {
 namespace {
 
-constexpr int kNumericDigits = 16; // bytes of a Numeric's magnitude
 constexpr unsigned char kNegative = 0x80;
 
 // Shortest text that reads back as the same number, in plain decimal notation.
