@@ -10,9 +10,10 @@ namespace tavrin {
 namespace {
 
 constexpr int kHeaderSize = 12;
-constexpr std::uint32_t kFlagMask = 0xC0000000;
+constexpr std::uint32_t kFlagMask = 0xFF000000;
 constexpr std::uint32_t kInline = 0x80000000;
 constexpr std::uint32_t kOneRow = 0x40000000;
+constexpr std::uint32_t kChain = 0;
 constexpr std::size_t kNextPointerSize = 4;
 constexpr unsigned char kDataPage = 0x01;
 constexpr char kLongValueOwner[] = {'L', 'V', 'A', 'L'};
@@ -46,7 +47,7 @@ JetLongValueReader::Value JetLongValueReader::read(int start, int size) {
         keep(value.bytes, field + kHeaderSize, static_cast<std::size_t>(size - kHeaderSize));
         return value;
     }
-    if (flags != kOneRow && flags != 0) {
+    if (flags != kOneRow && flags != kChain) {
         return {JetReadError::Corrupt, {}};
     }
     const auto pointer = static_cast<std::uint32_t>(mdb_get_int32(mdb_->pg_buf, start + 4));

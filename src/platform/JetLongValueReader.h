@@ -14,9 +14,10 @@
 namespace tavrin {
 
 // Follows Memo and OLE values. A row holds a 12-byte header for each: the
-// length in its low 30 bits with flags above (0x80: the value follows the
-// header in the row; 0x40: it is one row of a long value page; none: a chain
-// of such rows, each starting with the pointer to the next, 0 in the last),
+// length in its low 24 bits with flags in the top byte (0x80: the value
+// follows the header in the row; 0x40: it is one row of a long value page;
+// 0: a chain of such rows, each starting with the pointer to the next, 0 in
+// the last; libmdb knows no other),
 // the pointer (page << 8 | row) and four unused bytes. Long value pages are
 // data pages whose owner is "LVAL". Every pointer must name a row of such a
 // page in the file, a chain must end without a loop and hold no more than
