@@ -57,6 +57,7 @@ JetLongValueReader::Value JetLongValueReader::read(int start, int size) {
         return known->second;
     }
     Value value = follow(pointer, word & ~kFlagMask, flags == kOneRow);
+    value.key = std::uint64_t{pointer} << 32 | word;
     followed_.emplace(key, value);
     return value;
 }

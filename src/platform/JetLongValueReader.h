@@ -29,6 +29,9 @@ public:
     struct Value {
         JetReadError error = JetReadError::None;
         QByteArray bytes;
+        // Names a value followed to a long value page (its pointer and
+        // length word); 0 for a value kept in its row.
+        std::uint64_t key = 0;
     };
 
     JetLongValueReader(MdbHandle* mdb, const JetPageCheck& pages, std::size_t byteLimit);

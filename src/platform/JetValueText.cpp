@@ -131,8 +131,16 @@ JetValueText::Cell JetValueText::text(const MdbColumn& column, const JetColumnTy
         if (value.error != JetReadError::None || type.kind == JetValueKind::Ole) {
             return {value.error, {}};
         }
-        return {JetReadError::None,
-                decoded(value.bytes.constData(), static_cast<std::size_t>(value.bytes.size()))};
+        const auto known = longTexts_.find(value.key);
+        if (value.key != 0 && known != longTexts_.end()) {
+            return {JetReadError::None, known->second};
+        }
+        QString text =
+            decoded(value.bytes.constData(), static_cast<std::size_t>(value.bytes.size()));
+        if (value.key != 0) {
+            longTexts_.emplace(value.key, text);
+        }
+        return {JetReadError::None, text};
     }
     }
     return {};

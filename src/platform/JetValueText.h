@@ -8,14 +8,19 @@
 
 #include <QString>
 
+#include <unordered_map>
+
 namespace tavrin {
 
 // The text of one value of the row libmdb has just fetched, read from the
 // page itself rather than from libmdb's text (which ends at the first NUL and
 // is cut at libmdb's bind size): a NUL shows as U+FFFD, numbers as a person
 // writes them ("15.5", never "15.50000000"). A value longer than kMaxChars
-// UTF-16 code units, more than any box shows and as long as a Text field
-// may be, is cut there.
+// UTF-16 code units, the most a Text field holds, is cut there: the widest
+// value box is 81 pixels wide and shows some ten characters, so nothing
+// shown is lost, while a file whose cells all name one long value cannot
+// make the answer to the viewer grow with that value's length. The cells
+// that name one long value share one text.
 class JetValueText {
 public:
     static constexpr int kMaxChars = 255;
@@ -41,6 +46,7 @@ private:
 
     MdbHandle* mdb_;
     JetLongValueReader& longValues_;
+    mutable std::unordered_map<std::uint64_t, QString> longTexts_;
 };
 
 } // namespace tavrin

@@ -40,14 +40,13 @@ void writeSharedLongValueFile(const QString& path, int rowCount) {
     if (shared.size() != 1) {
         throw std::runtime_error("the shared long value was not written as one");
     }
-    // Every other cell is "x" in its row: a header declaring 3 bytes inline
-    // (the compressed-text marker and the letter), which now names the
-    // shared value instead.
+    // Every other cell is "x" in its row: a header declaring 2 bytes inline
+    // (the letter in UCS-2), which now names the shared value instead.
     for (const std::size_t page : image.dataPages(kUserDefinitionPage)) {
         const std::size_t end = (page + 1) * image.pageSize();
         for (std::size_t at = page * image.pageSize(); at + 15 <= end; ++at) {
-            if (image.u32(at) == (kInlineFlag | 3) && image.u32(at + 4) == 0 &&
-                image.u32(at + 8) == 0 && bytes[qsizetype(at + 14)] == 'x') {
+            if (image.u32(at) == (kInlineFlag | 2) && image.u32(at + 4) == 0 &&
+                image.u32(at + 8) == 0 && image.u16(at + 12) == 'x') {
                 image.setU32(at, kOneRowFlag | kDeclaredLength);
                 image.setU32(at + 4, shared.front().pointer);
             }
