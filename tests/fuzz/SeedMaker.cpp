@@ -23,7 +23,7 @@ using tavrin::JetType;
 using tavrin::JetVersion;
 using Bytes = std::vector<std::uint8_t>;
 
-constexpr std::uint32_t kUserDefinitionPage = 4; // where tavrin-mkdb puts the table
+constexpr std::uint32_t kUserDefinitionPage = tavrin::test::JetImage::kWrittenTablePage;
 constexpr std::uint8_t kBitmapPage = 0x05;
 
 JetTable longValueTable() {

@@ -13,7 +13,7 @@ namespace {
 
 constexpr int kExtraColumnsBefore = 200;
 
-constexpr std::uint32_t kUserDefinitionPage = 4; // where the writer puts the table
+constexpr std::uint32_t kUserDefinitionPage = JetImage::kWrittenTablePage;
 constexpr std::uint32_t kDeclaredLength = 16000;
 constexpr std::uint32_t kInlineFlag = 0x80000000;
 constexpr std::uint32_t kOneRowFlag = 0x40000000;

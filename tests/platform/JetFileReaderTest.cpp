@@ -22,7 +22,7 @@ namespace {
 
 using test::JetImage;
 
-constexpr std::uint32_t kUserDefinitionPage = 4; // where tavrin-mkdb puts the table
+constexpr std::uint32_t kUserDefinitionPage = test::JetImage::kWrittenTablePage;
 
 JetImage imageOf(QByteArray& bytes) {
     return JetImage(std::span(reinterpret_cast<std::uint8_t*>(bytes.data()),

@@ -17,6 +17,8 @@ class JetImage {
 public:
     static constexpr std::uint32_t kLongValueOwner = 0x4C41564C; // "LVAL"
     static constexpr std::uint8_t kDataPage = 0x01;
+    // Where tavrin-mkdb puts the user table's definition.
+    static constexpr std::uint32_t kWrittenTablePage = 4;
 
     struct Row {
         std::size_t start = 0; // offset in the file
