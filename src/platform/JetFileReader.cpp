@@ -203,6 +203,7 @@ JetReadResult JetFileReader::read(const QString& path, const QString& tableName)
     const JetValueText values(mdb.get(), longValues);
     mdb_rewind_table(table.get());
     qint64 fetched = 0;
+    qint64 textLeft = kTableTextLimit;
     while (mdb_fetch_row(table.get())) {
         if (++fetched > rowLimit(pages, mdb.get())) {
             return fail(JetReadError::Corrupt);
@@ -213,6 +214,10 @@ JetReadResult JetFileReader::read(const QString& path, const QString& tableName)
             JetValueText::Cell cell = values.text(*columns[i], *types[i]);
             if (cell.error != JetReadError::None) {
                 return fail(cell.error);
+            }
+            textLeft -= JetFileReader::kCellCost + cell.text.size();
+            if (textLeft < 0) {
+                return fail(JetReadError::Corrupt);
             }
             row.push_back(std::move(cell.text));
         }

@@ -93,6 +93,12 @@ QString JetValueText::numeric(const MdbColumn& column) const {
 }
 
 JetValueText::Cell JetValueText::text(const MdbColumn& column, const JetColumnType& type) const {
+    Cell cell = uncut(column, type);
+    cut(cell.text);
+    return cell;
+}
+
+JetValueText::Cell JetValueText::uncut(const MdbColumn& column, const JetColumnType& type) const {
     const int start = column.cur_value_start;
     const int size = column.cur_value_len;
     if (type.kind == JetValueKind::Boolean) {

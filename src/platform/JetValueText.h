@@ -40,6 +40,7 @@ public:
     Cell text(const MdbColumn& column, const JetColumnType& type) const;
 
 private:
+    Cell uncut(const MdbColumn& column, const JetColumnType& type) const;
     QString decoded(const char* bytes, std::size_t size) const;
     QString formatted(const MdbColumn& column) const;
     QString numeric(const MdbColumn& column) const;

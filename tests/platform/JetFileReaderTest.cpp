@@ -298,5 +298,32 @@ TEST(LongValueText, IsCutAtTheShownLength) {
     }
 }
 
+// Numbers whose text is many times their eight bytes: a table of them is
+// read up to the reader's limit on the text of a table, and refused past it.
+TEST(TableText, IsBoundedWhateverTheValuesAre) {
+    QTemporaryDir dir;
+    const std::int64_t cellCost = JetFileReader::kCellCost + JetValueText::kMaxChars;
+    const auto rowsWithin = JetFileReader::kTableTextLimit / cellCost / 62;
+    for (const auto& [rowCount, expected] : {std::pair{rowsWithin, JetReadError::None},
+                                             std::pair{rowsWithin + 1, JetReadError::Corrupt}}) {
+        JetTable table;
+        table.name = "Kelvor";
+        for (int c = 0; c < 62; ++c) {
+            table.columns.push_back({"D" + std::to_string(c), JetType::Double});
+        }
+        table.rows.assign(static_cast<std::size_t>(rowCount),
+                          std::vector<test::Cell>(62, test::Cell("1e300")));
+        const QString file = dir.filePath("tavrin.mdb");
+        test::writeFixture(file, JetVersion::Jet4, table);
+        const JetReadResult result = readBothWays(file);
+        EXPECT_EQ(result.error, expected) << rowCount << " rows";
+        if (result.ok()) {
+            const QString& last = result.table.rows.back().back();
+            EXPECT_EQ(last.size(), JetValueText::kMaxChars);
+            EXPECT_TRUE(last.startsWith(QStringLiteral("10000000000")));
+        }
+    }
+}
+
 } // namespace
 } // namespace tavrin
