@@ -325,5 +325,54 @@ TEST(TableText, IsBoundedWhateverTheValuesAre) {
     }
 }
 
+// libmdb places a Numeric's decimal point by its precision; the reader by its
+// scale. A Double, a Double and an Integer side by side give the 17 bytes a
+// Numeric column takes, retyped in the definition and rewritten in the row.
+TEST(NumericColumn, ShowsItsValueAtItsScale) {
+    struct Case {
+        std::uint8_t sign;
+        std::uint64_t high; // the upper 64 bits of the 128-bit magnitude
+        std::uint64_t low;
+        std::uint8_t scale;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {0x00, 0, 12345, 2, "123.45"},
+        {0x80, 0, 5, 3, "-0.005"},
+        {0x00, 0, 1200, 2, "12"},
+        {0x80, 0, 0, 2, "0"},
+        {0x00, 1, 0, 0, "18446744073709551616"},
+        {0x00, 0, 42, 0, "42"},
+    };
+    QTemporaryDir dir;
+    for (const Case& c : cases) {
+        JetTable table;
+        table.name = "Kelvor";
+        table.columns = {{"N", JetType::Double}, {"D", JetType::Double}, {"I", JetType::Integer}};
+        table.rows = {{"0", "0", "0"}};
+        const QString file = dir.filePath("tavrin.mdb");
+        test::writeFixture(file, JetVersion::Jet4, table);
+        QByteArray bytes = test::readAll(file);
+        const JetImage image = imageOf(bytes);
+        const std::size_t entry = columnEntry(image, 0);
+        image.bytes()[entry] = 0x10; // Numeric
+        image.bytes()[entry + 11] = c.scale;
+        image.setU16(entry + 23, 17);
+        const std::size_t value =
+            image.row(image.dataPages(kUserDefinitionPage).front(), 0)->start + 2;
+        image.bytes()[value] = c.sign;
+        // Four 32-bit little-endian words, the most significant first.
+        const std::uint32_t words[] = {std::uint32_t(c.high >> 32), std::uint32_t(c.high),
+                                       std::uint32_t(c.low >> 32), std::uint32_t(c.low)};
+        for (int w = 0; w < 4; ++w) {
+            image.setU32(value + 1 + 4 * std::size_t(w), words[w]);
+        }
+        test::writeAll(file, bytes);
+        const JetReadResult result = readBothWays(file);
+        ASSERT_TRUE(result.ok()) << result.message.toStdString();
+        EXPECT_EQ(result.table.rows.at(0).at(0), QString::fromLatin1(c.expected));
+    }
+}
+
 } // namespace
 } // namespace tavrin
