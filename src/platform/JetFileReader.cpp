@@ -1,14 +1,16 @@
 #include "JetFileReader.h"
 
+#include "JetColumnTypes.h"
+#include "JetHeaderCheck.h"
+#include "JetLongValueReader.h"
+#include "JetPageCheck.h"
 #include "JetStructureCheck.h"
+#include "JetValueText.h"
 
 #include <QFile>
 #include <QFileInfo>
 
-#include <array>
-#include <charconv>
 #include <cstdlib>
-#include <cstring>
 #include <iconv.h>
 #include <memory>
 #include <vector>
@@ -20,13 +22,8 @@ extern "C" {
 namespace tavrin {
 namespace {
 
-constexpr int kJet3PageSize = 2048;
-constexpr int kJet4PageSize = 4096;
-constexpr int kHeaderSize = 0x20;
-constexpr unsigned char kVersionOffset = 0x14;
 constexpr std::uint16_t kJapaneseCodePage = 932;
 constexpr int kTableDefPage = 2; // the catalog's table definition
-constexpr unsigned char kTableDefPageType = 0x02;
 
 struct MdbCloser {
     void operator()(MdbHandle* mdb) const { mdb_close(mdb); }
@@ -36,17 +33,6 @@ struct TableDefFreer {
 };
 using MdbPtr = std::unique_ptr<MdbHandle, MdbCloser>;
 using TableDefPtr = std::unique_ptr<MdbTableDef, TableDefFreer>;
-
-// Shortest text that reads back as the same number, in plain decimal notation.
-template <typename T> QString numberText(T value) {
-    std::array<char, 400> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::fixed);
-    if (result.ec != std::errc()) {
-        return QString::number(static_cast<double>(value), 'g', 17);
-    }
-    return QString::fromLatin1(buffer.data(), static_cast<int>(result.ptr - buffer.data()));
-}
 
 bool iconvKnows(std::uint16_t codePage) {
     const std::string name = "CP" + std::to_string(codePage);
@@ -78,47 +64,6 @@ void settleJet3CodePage(MdbHandle* mdb) {
     unsetenv("MDB_JET3_CHARSET");
 }
 
-struct HeaderCheck {
-    JetReadError error = JetReadError::None;
-    int pageSize = 0;
-};
-
-// Checks the bytes libmdb trusts before it is given the file.
-HeaderCheck checkHeader(const QString& path, qint64 size) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {JetReadError::Unreadable, 0};
-    }
-    const QByteArray head = file.read(kHeaderSize);
-    if (head.size() < kHeaderSize) {
-        return {JetReadError::Truncated, 0};
-    }
-    static constexpr char kMagic[] = {0x00, 0x01, 0x00, 0x00};
-    const bool jetMagic = std::memcmp(head.constData(), kMagic, sizeof kMagic) == 0 &&
-                          (std::memcmp(head.constData() + 4, "Standard Jet DB", 16) == 0 ||
-                           std::memcmp(head.constData() + 4, "Standard ACE DB", 16) == 0);
-    if (!jetMagic) {
-        return {JetReadError::NotJet, 0};
-    }
-    const unsigned char version = static_cast<unsigned char>(head.at(kVersionOffset));
-    if (version > MDB_VER_ACCDB_2019) {
-        return {JetReadError::NotJet, 0};
-    }
-    const int pageSize = version == MDB_VER_JET3 ? kJet3PageSize : kJet4PageSize;
-    if (size < static_cast<qint64>(pageSize) * (kTableDefPage + 1)) {
-        return {JetReadError::Truncated, pageSize};
-    }
-    if (!file.seek(static_cast<qint64>(pageSize) * kTableDefPage)) {
-        return {JetReadError::Unreadable, pageSize};
-    }
-    const QByteArray catalogPage = file.read(2);
-    if (catalogPage.size() < 2 ||
-        static_cast<unsigned char>(catalogPage.at(0)) != kTableDefPageType) {
-        return {JetReadError::Corrupt, pageSize};
-    }
-    return {JetReadError::None, pageSize};
-}
-
 MdbCatalogEntry* findTable(MdbHandle* mdb, const QByteArray& name) {
     for (unsigned int i = 0; i < mdb->num_catalog; ++i) {
         auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(mdb->catalog, i));
@@ -130,23 +75,46 @@ MdbCatalogEntry* findTable(MdbHandle* mdb, const QByteArray& name) {
     return nullptr;
 }
 
-QString cellText(MdbHandle* mdb, const MdbColumn* column, const char* bound) {
-    switch (column->col_type) {
-    case MDB_FLOAT:
-        if (column->cur_value_len == 0) {
-            return {};
-        }
-        return numberText(mdb_get_single(mdb->pg_buf, column->cur_value_start));
-    case MDB_DOUBLE:
-        if (column->cur_value_len == 0) {
-            return {};
-        }
-        return numberText(mdb_get_double(mdb->pg_buf, column->cur_value_start));
-    case MDB_OLE:
-        return {};
-    default:
-        return QString::fromUtf8(bound);
+// A page holds at most this many rows; a table that claims more is damaged
+// and must not keep the reader going round.
+qint64 rowLimit(const JetPageCheck& pages, MdbHandle* mdb) {
+    return qint64{pages.pageCount()} * (mdb->fmt->pg_size / 2);
+}
+
+// The catalog's long values that libmdb follows when it reads the catalog,
+// those of its LvProp column, checked before it does.
+JetReadError checkCatalogLongValues(MdbHandle* mdb, const JetPageCheck& pages,
+                                    JetLongValueReader& longValues) {
+    MdbCatalogEntry catalog{};
+    catalog.mdb = mdb;
+    catalog.object_type = MDB_TABLE;
+    catalog.table_pg = kTableDefPage;
+    TableDefPtr table(mdb_read_table(&catalog));
+    if (!table || mdb_read_columns(table.get()) == nullptr) {
+        return JetReadError::Corrupt;
     }
+    const JetReadError map = pages.usageMap(table.get());
+    if (map != JetReadError::None) {
+        return map;
+    }
+    mdb_rewind_table(table.get());
+    for (qint64 fetched = 0; mdb_fetch_row(table.get());) {
+        if (++fetched > rowLimit(pages, mdb)) {
+            return JetReadError::Corrupt;
+        }
+        for (unsigned int i = 0; i < table->num_cols; ++i) {
+            const auto* column = static_cast<MdbColumn*>(g_ptr_array_index(table->columns, i));
+            if (column->col_type != MDB_OLE || g_ascii_strcasecmp(column->name, "LvProp") != 0) {
+                continue;
+            }
+            const JetReadError error =
+                longValues.read(column->cur_value_start, column->cur_value_len).error;
+            if (error != JetReadError::None) {
+                return error;
+            }
+        }
+    }
+    return JetReadError::None;
 }
 
 } // namespace
@@ -174,7 +142,7 @@ JetReadResult JetFileReader::read(const QString& path, const QString& tableName)
     if (size == 0) {
         return fail(JetReadError::Empty);
     }
-    const HeaderCheck header = checkHeader(path, size);
+    const JetHeaderCheck header = JetHeaderCheck::of(path, size);
     if (header.error != JetReadError::None) {
         return fail(header.error);
     }
@@ -188,48 +156,70 @@ JetReadResult JetFileReader::read(const QString& path, const QString& tableName)
     }
     settleJet3CodePage(mdb.get());
 
-    const JetStructureCheck check(mdb.get(), static_cast<std::uint64_t>(size));
-    if (!check.tableDefinitionSound(kTableDefPage) ||
-        mdb_read_catalog(mdb.get(), MDB_TABLE) == nullptr) {
+    const JetPageCheck pages(mdb.get(), header.pageCount);
+    const JetStructureCheck check(mdb.get(), pages);
+    JetLongValueReader longValues(mdb.get(), pages, JetValueText::kLongValueBytes);
+    JetReadError error = check.tableDefinition(kTableDefPage);
+    if (error == JetReadError::None) {
+        error = checkCatalogLongValues(mdb.get(), pages, longValues);
+    }
+    if (error != JetReadError::None) {
+        return fail(error);
+    }
+    if (mdb_read_catalog(mdb.get(), MDB_TABLE) == nullptr) {
         return fail(JetReadError::Corrupt);
     }
     MdbCatalogEntry* entry = findTable(mdb.get(), tableName.toUtf8());
     if (entry == nullptr) {
         return fail(JetReadError::NoTable);
     }
-    if (!check.tableDefinitionSound(static_cast<std::uint32_t>(entry->table_pg))) {
-        return fail(JetReadError::Corrupt);
+    error = check.tableDefinition(static_cast<std::uint32_t>(entry->table_pg));
+    if (error != JetReadError::None) {
+        return fail(error);
     }
     TableDefPtr table(mdb_read_table(entry));
     if (!table || table->num_cols == 0 || mdb_read_columns(table.get()) == nullptr) {
         return fail(JetReadError::Corrupt);
     }
-
-    const unsigned int columnCount = table->num_cols;
-    const std::size_t bindSize = mdb->bind_size;
-    std::vector<std::vector<char>> buffers(columnCount, std::vector<char>(bindSize + 1, '\0'));
-    std::vector<const MdbColumn*> columns(columnCount);
-    for (unsigned int i = 0; i < columnCount; ++i) {
-        auto* column = static_cast<MdbColumn*>(g_ptr_array_index(table->columns, i));
-        columns[i] = column;
-        result.table.fields.push_back(QString::fromUtf8(column->name));
-        mdb_bind_column(table.get(), static_cast<int>(i) + 1, buffers[i].data(), nullptr);
+    error = pages.usageMap(table.get());
+    if (error != JetReadError::None) {
+        return fail(error);
     }
 
-    // A page holds at most this many rows; a table that claims more is damaged
-    // and must not keep the reader going round.
-    const qint64 pageCount = size / header.pageSize;
-    const qint64 rowLimit = pageCount * (header.pageSize / 2);
+    // No column is bound: libmdb only finds each value, and the reader reads
+    // it from the page itself.
+    const unsigned int columnCount = table->num_cols;
+    std::vector<const MdbColumn*> columns(columnCount);
+    std::vector<const JetColumnType*> types(columnCount);
+    for (unsigned int i = 0; i < columnCount; ++i) {
+        columns[i] = static_cast<MdbColumn*>(g_ptr_array_index(table->columns, i));
+        types[i] = jetColumnType(static_cast<std::uint8_t>(columns[i]->col_type));
+        if (types[i] == nullptr) {
+            return fail(JetReadError::Corrupt);
+        }
+        result.table.fields.push_back(QString::fromUtf8(columns[i]->name));
+    }
+
+    const JetValueText values(mdb.get(), longValues);
     mdb_rewind_table(table.get());
     qint64 fetched = 0;
+    qint64 textLeft = kTableTextLimit;
     while (mdb_fetch_row(table.get())) {
-        if (++fetched > rowLimit) {
+        if (++fetched > rowLimit(pages, mdb.get())) {
             return fail(JetReadError::Corrupt);
         }
         std::vector<QString> row;
         row.reserve(columnCount);
         for (unsigned int i = 0; i < columnCount; ++i) {
-            row.push_back(cellText(mdb.get(), columns[i], buffers[i].data()));
+            JetValueText::Cell cell = values.text(*columns[i], *types[i]);
+            if (cell.error != JetReadError::None) {
+                return fail(cell.error);
+            }
+            textLeft -= JetFileReader::kCellCost + cell.text.size();
+            if (textLeft < 0) {
+                return fail(JetReadError::Corrupt);
+            }
+            row.push_back(std::move(cell.text));
         }
         result.table.rows.push_back(std::move(row));
     }

@@ -13,9 +13,9 @@ enum class JetReadError {
     NotAFile,   // a directory or other non-regular file
     Unreadable, // no permission, or the read failed
     Empty,      // zero bytes
-    Truncated,  // shorter than the smallest Jet database
-    NotJet,     // not a Jet database at all
-    Corrupt,    // a Jet header, but the catalog or table cannot be read
+    Truncated,  // cut: not whole pages, or a page a read needs is not in the file
+    NotJet,     // without the Jet signature, whatever its size
+    Corrupt,    // a Jet header, but a structure or value a read needs is damaged
     NoTable,    // the table is not in the file
     NoRows,     // the table holds no row
 };

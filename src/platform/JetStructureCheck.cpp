@@ -1,5 +1,7 @@
 #include "JetStructureCheck.h"
 
+#include "JetColumnTypes.h"
+
 #include <vector>
 
 namespace tavrin {
@@ -10,56 +12,34 @@ constexpr std::size_t kUsageMapHeader = 5;     // map type and first page
 constexpr std::size_t kContinuationHeader = 8; // page type, owner, next page
 constexpr unsigned char kFixedFlag = 0x01;
 
-// The bytes libmdb reads for a value of a fixed-width type, whatever size the
-// column claims; zero for the types it reads by the column's own length.
-int valueWidth(unsigned char type) {
-    switch (type) {
-    case MDB_BYTE:
-        return 1;
-    case MDB_INT:
-        return 2;
-    case MDB_LONGINT:
-    case MDB_COMPLEX:
-    case MDB_FLOAT:
-        return 4;
-    case MDB_MONEY:
-    case MDB_DOUBLE:
-    case MDB_DATETIME:
-        return 8;
-    case MDB_REPID:
-        return 16;
-    case MDB_NUMERIC:
-        return 17;
-    default:
-        return 0;
-    }
-}
-
 } // namespace
 
-JetStructureCheck::JetStructureCheck(MdbHandle* mdb, std::uint64_t fileSize)
-    : mdb_(mdb), fileSize_(fileSize) {}
+JetStructureCheck::JetStructureCheck(MdbHandle* mdb, const JetPageCheck& pages)
+    : mdb_(mdb), pages_(pages) {}
 
 // The usage map's row is found with libmdb's own row lookup, as
 // mdb_read_table finds it; the lookup leaves the current page as it was.
-bool JetStructureCheck::usageMapSound() const {
+JetReadError JetStructureCheck::usageMap() const {
     const int mapRow =
         static_cast<int>(mdb_get_int32(mdb_->pg_buf, mdb_->fmt->tab_usage_map_offset));
+    if (!pages_.inFile(static_cast<std::uint32_t>(mapRow) >> 8)) {
+        return JetReadError::Truncated;
+    }
     void* page = nullptr;
     int start = 0;
     std::size_t length = 0;
     if (mdb_find_pg_row(mdb_, mapRow, &page, &start, &length) != 0) {
-        return false;
+        return JetReadError::Corrupt;
     }
     // libmdb reads the map's type byte and, for type 0, its first page number
     // without looking at the length.
     if (length < kUsageMapHeader) {
-        return false;
+        return JetReadError::Corrupt;
     }
     const unsigned char type = static_cast<const unsigned char*>(page)[start];
     // A type 1 map (a list of map pages) may sit in a longer row than its
     // list needs; libmdb reads only the whole page numbers it holds.
-    return type == 0 || type == 1;
+    return type == 0 || type == 1 ? JetReadError::None : JetReadError::Corrupt;
 }
 
 // The column entries follow the real indexes and may run on into the
@@ -82,7 +62,7 @@ bool JetStructureCheck::columnsSound() const {
     const auto entrySize = static_cast<std::size_t>(format.tab_col_entry_size);
     const std::uint64_t columnsEnd = columnsStart + std::uint64_t{columnCount} * entrySize;
     // A definition cannot be longer than the whole pages of the file.
-    if (columnsEnd > fileSize_ / pageSize * pageSize) {
+    if (columnsEnd > std::uint64_t{pages_.pageCount()} * pageSize) {
         return false;
     }
     std::vector<unsigned char> definition(mdb_->pg_buf, mdb_->pg_buf + pageSize);
@@ -96,7 +76,11 @@ bool JetStructureCheck::columnsSound() const {
     }
     for (unsigned int i = 0; i < columnCount; ++i) {
         unsigned char* entry = definition.data() + columnsStart + std::size_t{i} * entrySize;
-        const int width = valueWidth(entry[0]);
+        const JetColumnType* type = jetColumnType(entry[0]);
+        if (type == nullptr) {
+            return false;
+        }
+        const int width = type->width;
         if (width == 0) {
             continue;
         }
@@ -110,12 +94,20 @@ bool JetStructureCheck::columnsSound() const {
     return true;
 }
 
-bool JetStructureCheck::tableDefinitionSound(std::uint32_t page) const {
+JetReadError JetStructureCheck::tableDefinition(std::uint32_t page) const {
+    const JetReadError chain = pages_.definitionChain(page);
+    if (chain != JetReadError::None) {
+        return chain;
+    }
     if (mdb_read_pg(mdb_, page) != static_cast<ssize_t>(mdb_->fmt->pg_size) ||
         mdb_->pg_buf[0] != kTableDefinitionPage) {
-        return false;
+        return JetReadError::Corrupt;
     }
-    return usageMapSound() && columnsSound();
+    const JetReadError map = usageMap();
+    if (map != JetReadError::None) {
+        return map;
+    }
+    return columnsSound() ? JetReadError::None : JetReadError::Corrupt;
 }
 
 } // namespace tavrin

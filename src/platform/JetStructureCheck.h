@@ -1,11 +1,9 @@
 #pragma once
 
-#include <cstdint>
+#include "JetPageCheck.h"
+#include "JetReadResult.h"
 
-#include <glib.h>
-extern "C" {
-#include <mdbtools.h>
-}
+#include <cstdint>
 
 namespace tavrin {
 
@@ -16,20 +14,21 @@ namespace tavrin {
 // A check may move libmdb's current page; run it before the step it guards.
 class JetStructureCheck {
 public:
-    JetStructureCheck(MdbHandle* mdb, std::uint64_t fileSize);
+    JetStructureCheck(MdbHandle* mdb, const JetPageCheck& pages);
 
-    // The table definition at `page`: the usage map it names, which libmdb
-    // walks to find the table's data pages, and its columns, whose sizes
-    // libmdb trusts when it reads a value.
-    bool tableDefinitionSound(std::uint32_t page) const;
+    // The table definition at `page`: its pages, the usage map it names,
+    // which libmdb walks to find the table's data pages, and its columns,
+    // whose types must be ones the reader knows and whose sizes libmdb trusts
+    // when it reads a value. Corrupt, or Truncated where a page is missing.
+    JetReadError tableDefinition(std::uint32_t page) const;
 
 private:
     // Both look at the table definition's first page, libmdb's current page.
-    bool usageMapSound() const;
+    JetReadError usageMap() const;
     bool columnsSound() const;
 
     MdbHandle* mdb_;
-    std::uint64_t fileSize_;
+    const JetPageCheck& pages_;
 };
 
 } // namespace tavrin

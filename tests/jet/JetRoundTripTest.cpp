@@ -108,6 +108,21 @@ TEST_P(JetRoundTrip, MixedColumnsJapaneseTextAndNullsComeBack) {
     EXPECT_EQ(back.numbers[0][4], -0.001);
 }
 
+// Memo values in each place the writer keeps one: in the row, in one row of
+// a long value page, and in a chain of rows over several pages.
+TEST_P(JetRoundTrip, MemoValuesComeBackFromEveryPlaceTheyAreKept) {
+    const JetTable table = makeTable({{"A", JetType::Text}, {"M", JetType::Memo}},
+                                     {
+                                         {"in row", "短いメモ"},
+                                         {"one row", std::string(300, 'm') + "終"},
+                                         {"chain", std::string(9000, 'c') + "チェーン"},
+                                         {"null", Null},
+                                     });
+    const auto back = test::readWithLibmdb(write(table), "Kelvor");
+    EXPECT_EQ(back.rows, table.rows);
+    EXPECT_EQ(back.warnings, "");
+}
+
 TEST_P(JetRoundTrip, SingleStoresSinglePrecision) {
     const JetTable table =
         makeTable({{"S", JetType::Single}, {"D", JetType::Double}},

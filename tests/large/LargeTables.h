@@ -4,6 +4,8 @@
 
 #include "JetWriter.h"
 
+#include <QString>
+
 namespace tavrin::test {
 
 // The many-rows table is dimensionTable() (JetFixture.h).
@@ -12,5 +14,11 @@ namespace tavrin::test {
 // of the dimension record from the 201st column on, read as in
 // dimensionTable(), and extra columns "X<n>" before and after them, each cell "x".
 JetTable manyColumnsTable(int columnCount, int rowCount);
+
+// Writes a Jet 4 file of the dimension record's 62 fields as Memo columns
+// and `rowCount` rows in which every cell names one shared long value of
+// 4,000 bytes in one row and declares 16,000: a file built to make a reader
+// allocate far more than the file holds.
+void writeSharedLongValueFile(const QString& path, int rowCount);
 
 } // namespace tavrin::test

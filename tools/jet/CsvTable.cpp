@@ -16,7 +16,8 @@ struct Suffix {
 
 constexpr Suffix kSuffixes[] = {
     {"integer", JetType::Integer}, {"long", JetType::Long}, {"single", JetType::Single},
-    {"double", JetType::Double},   {"text", JetType::Text},
+    {"double", JetType::Double},   {"text", JetType::Text}, {"memo", JetType::Memo},
+    {"ole", JetType::Ole},
 };
 
 JetColumn parseHeaderName(const std::string& field, std::size_t line) {
@@ -31,7 +32,7 @@ JetColumn parseHeaderName(const std::string& field, std::size_t line) {
             return {field.substr(0, colon), s.type};
     throw CsvError(line, "column \"" + field +
                              "\" has an unknown type suffix \":" + field.substr(colon + 1) +
-                             "\" (known: :integer, :long, :single, :double, :text)");
+                             "\" (known: :integer, :long, :single, :double, :text, :memo, :ole)");
 }
 
 } // namespace
@@ -72,8 +73,7 @@ JetTable readCsvTable(std::istream& in, const std::string& tableName, JetVersion
                 row.emplace_back(std::move(field.text));
         }
         try {
-            const auto cells = encoder->encodeCells(row, table.rows.size());
-            encoder->encodeRow(cells, encoder->layout(), table.rows.size());
+            encoder->checkRow(encoder->encodeCells(row, table.rows.size()), table.rows.size());
         } catch (const JetWriteError& e) {
             throw CsvError(record->line, e.what());
         }

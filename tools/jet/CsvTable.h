@@ -1,8 +1,8 @@
 #pragma once
 
 // Reads a table from UTF-8 CSV (RFC 4180). The header row names the columns;
-// a name may end in ":integer", ":long", ":single", ":double" (or ":text") to
-// give the column's type, Text otherwise. An empty cell is Null.
+// a name may end in ":integer", ":long", ":single", ":double", ":memo", ":ole"
+// (or ":text") to give the column's type, Text otherwise. An empty cell is Null.
 
 #include "JetWriter.h"
 

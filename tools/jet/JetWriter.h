@@ -22,6 +22,8 @@ enum class JetType : std::uint8_t {
     Single = 0x06,  // IEEE single
     Double = 0x07,  // IEEE double
     Text = 0x0A,    // Text(255)
+    Ole = 0x0B,     // OLE object: the cell's bytes as they are
+    Memo = 0x0C,    // Memo: text of up to 65,535 characters
 };
 
 struct JetColumn {
@@ -57,7 +59,9 @@ void checkJetTable(JetVersion version, const JetTable& table);
 
 // Writes the table to path (through a temporary file beside it, renamed on
 // success, so a failure leaves path as it was). Jet 3 text is stored in code
-// page 932, Jet 4 text as UCS-2 (compressed where that is shorter).
+// page 932, Jet 4 text as UCS-2 (compressed where that is shorter). Memo and
+// OLE values of up to 64 bytes are kept in their row; longer ones go to long
+// value pages, in one row there if they fit one, else in a chain of rows.
 void writeJetFile(const std::string& path, JetVersion version, const JetTable& table);
 
 } // namespace tavrin

@@ -80,6 +80,10 @@ const char* CellEncoder::typeName(JetType type) {
         return "Double";
     case JetType::Text:
         return "Text";
+    case JetType::Memo:
+        return "Memo";
+    case JetType::Ole:
+        return "OLE";
     }
     return "unknown";
 }
@@ -104,6 +108,10 @@ Bytes CellEncoder::encode(JetType type, std::string_view value) const {
     }
     case JetType::Text:
         return text_.encodeValue(value);
+    case JetType::Memo:
+        return text_.encodeMemo(value);
+    case JetType::Ole:
+        return Bytes(value.begin(), value.end());
     }
     throw CellError("unknown column type");
 }

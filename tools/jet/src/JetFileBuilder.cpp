@@ -3,6 +3,7 @@
 #include "Catalog.h"
 #include "DataPageBuilder.h"
 #include "HeaderPage.h"
+#include "LongValueStore.h"
 #include "TableDefinitionWriter.h"
 #include "TableEncoder.h"
 #include "UsageMap.h"
@@ -70,24 +71,42 @@ std::vector<Bytes> JetFileBuilder::build(const JetTable& table, double when) con
     std::vector<EncodedRow> cells;
     cells.reserve(table.rows.size());
     std::vector<std::vector<bool>> present;
+    LongValueStore longValues(format);
+    std::vector<std::vector<std::pair<std::size_t, std::size_t>>> longCells(table.rows.size());
     for (std::size_t r = 0; r < table.rows.size(); ++r) {
         cells.push_back(encoder.encodeCells(table.rows[r], r));
         std::vector<bool> p(cells.back().size());
-        for (std::size_t c = 0; c < p.size(); ++c)
+        for (std::size_t c = 0; c < p.size(); ++c) {
             p[c] = cells.back()[c].has_value();
+            if (p[c] && LongValueStore::isLong(table.columns[c].type))
+                longCells[r].emplace_back(c, longValues.add(std::move(*cells.back()[c])));
+        }
         present.push_back(std::move(p));
     }
     ColumnLayout layout = encoder.layout();
     layout.shareNullKeys(present);
-    std::vector<Bytes> rows;
-    rows.reserve(cells.size());
-    for (std::size_t r = 0; r < cells.size(); ++r)
-        rows.push_back(encoder.encodeRow(cells[r], layout, r));
+    // Long value pages follow the data pages, whose count does not depend on
+    // where the long values are.
+    const auto encodeRows = [&](std::uint32_t firstLongValuePage) {
+        std::vector<Bytes> rows;
+        rows.reserve(cells.size());
+        for (std::size_t r = 0; r < cells.size(); ++r) {
+            for (const auto& [column, id] : longCells[r])
+                cells[r][column] = longValues.field(id, firstLongValuePage);
+            rows.push_back(encoder.encodeRow(cells[r], layout, r));
+        }
+        return rows;
+    };
     const std::size_t smallestRow = encoder.encodeRow(EncodedRow(layout.size()), layout, 0).size();
 
     const TableDefinitionWriter definitions(format);
     const auto userDefinitionPages = static_cast<std::uint32_t>(definitions.pageCount(layout));
     const std::uint32_t firstDataPage = kUserDefinitionPage + userDefinitionPages;
+    const auto firstLongValuePage = static_cast<std::uint32_t>(
+        firstDataPage +
+        packRows(format, encodeRows(0), kUserDefinitionPage, firstDataPage, smallestRow)
+            .pages.size());
+    const std::vector<Bytes> rows = encodeRows(firstLongValuePage);
     const DataPages data = packRows(format, rows, kUserDefinitionPage, firstDataPage, smallestRow);
 
     const Catalog catalog(format, encoder.cells().text());
@@ -106,7 +125,8 @@ std::vector<Bytes> JetFileBuilder::build(const JetTable& table, double when) con
     const UsageMap userFree(format, data.withRoom);
     const UsageMap catalogUsed(format, {kCatalogDataPage});
     const UsageMap catalogFree(format, catalogData.withRoom);
-    const auto userUsedBitmaps = firstDataPage + static_cast<std::uint32_t>(data.pages.size());
+    const auto userUsedBitmaps =
+        firstLongValuePage + static_cast<std::uint32_t>(longValues.pageCount());
     const auto userFreeBitmaps =
         userUsedBitmaps + static_cast<std::uint32_t>(userUsed.bitmapPageCount());
     const auto globalBitmaps =
@@ -149,6 +169,7 @@ std::vector<Bytes> JetFileBuilder::build(const JetTable& table, double when) con
     };
     place(kUserDefinitionPage, definitions.pages(userTable, kUserDefinitionPage));
     place(firstDataPage, data.pages);
+    place(firstLongValuePage, longValues.pages(firstLongValuePage));
     place(userUsedBitmaps, userUsed.bitmapPages());
     place(userFreeBitmaps, userFree.bitmapPages());
     place(globalBitmaps, global.bitmapPages());

@@ -1,5 +1,7 @@
 #include "TableEncoder.h"
 
+#include "LongValueStore.h"
+
 #include <set>
 
 namespace tavrin::jet {
@@ -12,8 +14,8 @@ struct TypeSize {
 };
 
 constexpr TypeSize kTypeSizes[] = {
-    {JetType::Integer, 2}, {JetType::Long, 4}, {JetType::Single, 4},
-    {JetType::Double, 8},  {JetType::Text, 0},
+    {JetType::Integer, 2}, {JetType::Long, 4}, {JetType::Single, 4}, {JetType::Double, 8},
+    {JetType::Text, 0},    {JetType::Memo, 0}, {JetType::Ole, 0},
 };
 
 std::uint16_t fixedSizeOf(JetType type) {
@@ -73,7 +75,9 @@ ColumnLayout TableEncoder::makeLayout(const std::string& tableName,
             throw JetWriteError("column name \"" + column.name + "\" appears twice", {}, i);
         def.typeCode = static_cast<std::uint8_t>(column.type);
         def.fixedSize = fixedSizeOf(column.type);
-        def.length = def.fixedSize != 0 ? def.fixedSize : format_.textColumnLength;
+        def.length = def.fixedSize != 0             ? def.fixedSize
+                     : column.type == JetType::Text ? format_.textColumnLength
+                                                    : 0;
         defs.push_back(std::move(def));
     }
     return ColumnLayout(std::move(defs));
@@ -105,6 +109,13 @@ Bytes TableEncoder::encodeRow(const EncodedRow& cells, const ColumnLayout& layou
     } catch (const CellError& e) {
         throw JetWriteError(e.what(), rowIndex);
     }
+}
+
+void TableEncoder::checkRow(EncodedRow cells, std::size_t rowIndex) const {
+    for (std::size_t c = 0; c < cells.size(); ++c)
+        if (cells[c] && LongValueStore::isLong(types_[c]))
+            cells[c] = Bytes(LongValueStore::fieldSize(cells[c]->size()));
+    encodeRow(cells, layout_, rowIndex);
 }
 
 } // namespace tavrin::jet

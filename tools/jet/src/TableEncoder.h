@@ -31,6 +31,9 @@ public:
     // layout() in its Null-flag keys only).
     Bytes encodeRow(const EncodedRow& cells, const ColumnLayout& layout,
                     std::size_t rowIndex) const;
+    // Throws JetWriteError if the row, its long values stored, does not fit a
+    // data page.
+    void checkRow(EncodedRow cells, std::size_t rowIndex) const;
 
 private:
     ColumnLayout makeLayout(const std::string& tableName,

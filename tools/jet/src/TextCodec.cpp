@@ -11,6 +11,7 @@ namespace {
 
 constexpr std::size_t kTextChars = 255;
 constexpr std::size_t kTextBytesJet3 = 255;
+constexpr std::size_t kMemoChars = 65535;
 
 } // namespace
 
@@ -152,6 +153,15 @@ Bytes TextCodec::encodeValue(std::string_view utf8) const {
                             " bytes in code page 932; a Jet 3 Text column holds at most 255");
         return bytes;
     }
+    return toJet4(text);
+}
+
+Bytes TextCodec::encodeMemo(std::string_view utf8) const {
+    const std::u32string text = decode(utf8, kMemoChars, "memo");
+    return version_ == JetVersion::Jet3 ? toCodePage(text) : toJet4(text);
+}
+
+Bytes TextCodec::toJet4(const std::u32string& text) {
     const std::u16string units = toUcs2(text);
     // Plain UCS-2 starting with U+FEFF would read as the compression marker.
     const bool markerClash = !units.empty() && units.front() == 0xFEFF;

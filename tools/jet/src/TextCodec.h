@@ -27,6 +27,8 @@ public:
 
     // A Text(255) cell value. Throws CellError.
     Bytes encodeValue(std::string_view utf8) const;
+    // A Memo cell value (at most 65,535 characters). Throws CellError.
+    Bytes encodeMemo(std::string_view utf8) const;
     // An object or column name (at most maxChars characters). Throws CellError.
     Bytes encodeName(std::string_view utf8, std::size_t maxChars) const;
 
@@ -37,6 +39,7 @@ public:
 private:
     std::u32string decode(std::string_view utf8, std::size_t maxChars, const char* what) const;
     Bytes toCodePage(const std::u32string& text) const;
+    static Bytes toJet4(const std::u32string& text);
     static std::u16string toUcs2(const std::u32string& text);
     static Bytes plainUcs2(std::u16string_view units);
 
