@@ -7,6 +7,7 @@
 #include "Form1.h"
 
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -16,14 +17,17 @@ namespace tavrin::test {
 struct Form1Harness {
     explicit Form1Harness(QString directory) : directory_(std::move(directory)) {}
 
-    // Loads and shows the window and lets the data control open.
+    // Loads and shows the window and waits until the data control has read.
     Form1& start() {
         form = std::make_unique<Form1>(Form1Platform{settings, windowManager, messages, programEnd,
                                                      [this] { ++informationShown; },
                                                      [this] { return directory_; }});
         form->load();
+        QSignalSpy read(form->Data1(), &DataControl::readFinished);
         form->show();
-        QTest::qWait(0);
+        if (read.isEmpty()) {
+            read.wait(30000);
+        }
         QCoreApplication::processEvents();
         return *form;
     }
