@@ -14,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -84,8 +85,10 @@ int main(int argc, char* argv[]) {
     tavrin::Form1 form(tavrin::Form1Platform{
         settings, windowManager, messages, programEnd, {}, [&] { return data.path(); }});
     form.load();
+    QSignalSpy read(form.Data1(), &tavrin::DataControl::readFinished);
     form.show();
     form.Data1()->open();
+    read.wait(30000);
     QLabel floorLabel(QStringLiteral("floor"));
     floorLabel.show();
 
