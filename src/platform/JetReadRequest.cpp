@@ -22,6 +22,7 @@ JetReadRequest::JetReadRequest(const QString& path, const QString& tableName, QO
         }
     });
     timeLimit_.setSingleShot(true);
+    timeLimit_.setTimerType(Qt::PreciseTimer);
     connect(&timeLimit_, &QTimer::timeout, this, [this] { end(End::TimedOut); });
     timeLimit_.start(JetTableReader::kTimeLimitMs);
     // A reader started ahead may have ended before anyone listened.

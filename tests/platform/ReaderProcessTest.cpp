@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QTest>
 #include <QTemporaryDir>
 #include <csignal>
 #include <functional>
@@ -131,6 +132,17 @@ TEST_F(ReaderProcess, ARequestGivenUpEndsItsReader) {
     EXPECT_FALSE(test::hasEnded(pid, 0));
     request.reset();
     EXPECT_TRUE(test::hasEnded(pid, 5000));
+}
+
+// The read started ahead, as the program starts it, gives the request its
+// answer even when it ended before the request was made.
+TEST_F(ReaderProcess, ARequestTakesTheAnswerOfAReadStartedAhead) {
+    test::writeFixture(dataFile(), JetVersion::Jet4, test::dimensionTable(4));
+    const JetTableReader::ReadAhead ahead(dataFile(), QStringLiteral("Kelvor"));
+    QTest::qWait(1500);
+    test::writeFixture(dataFile(), JetVersion::Jet4, test::dimensionTable(2));
+    EXPECT_EQ(request(dataFile()).table.rows.size(), 4u);
+    EXPECT_EQ(request(dataFile()).table.rows.size(), 2u);
 }
 
 // Without the reading program nothing is read, and the message names where
