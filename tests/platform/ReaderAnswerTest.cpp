@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 the Tavrin developers
 // SPDX-License-Identifier: MIT
 #include "ReaderAnswer.h"
+#include "HandWrittenAnswer.h"
 
 #include <QDataStream>
 #include <QIODevice>
@@ -10,16 +11,7 @@
 namespace tavrin {
 namespace {
 
-// Writes an answer word by word, as a reader that lies might.
-QByteArray answer(const std::function<void(QDataStream&)>& write) {
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out.setVersion(QDataStream::Qt_6_0);
-    write(out);
-    return bytes;
-}
-
-constexpr quint32 kMagic = 0x54565231;
+constexpr quint32 kMagic = test::kAnswerMagic;
 constexpr qint32 kOk = 0;
 
 JetReadResult goodResult() {
@@ -63,7 +55,7 @@ class ReaderAnswerLie : public ::testing::TestWithParam<Lie> {};
 // Each is refused at once, without allocating for what it announces.
 TEST_P(ReaderAnswerLie, IsRefused) {
     JetReadResult back;
-    EXPECT_FALSE(ReaderAnswer::decode(answer(GetParam().write), back));
+    EXPECT_FALSE(ReaderAnswer::decode(test::handWrittenAnswer(GetParam().write), back));
     EXPECT_TRUE(back.table.rows.empty());
 }
 
@@ -131,7 +123,7 @@ TEST(ReaderAnswer, RefusesMoreThanItsBounds) {
     EXPECT_FALSE(ReaderAnswer::decode(ReaderAnswer::encode(big), back));
 
     // More values than a table may have, each one as short as a value can be.
-    const QByteArray many = answer([](QDataStream& out) {
+    const QByteArray many = test::handWrittenAnswer([](QDataStream& out) {
         header(out, 1);
         out << quint32(ReaderAnswer::kMaxCells + 1);
         for (qint64 r = 0; r <= ReaderAnswer::kMaxCells; ++r) {

@@ -4,6 +4,7 @@
 // The reading process as the viewer meets it: stand-in readers that lie,
 // crash, hang or are not there, and a viewer that ends while its reader runs.
 
+#include "HandWrittenAnswer.h"
 #include "JetFixture.h"
 #include "JetReadRequest.h"
 #include "JetTableReader.h"
@@ -15,8 +16,8 @@
 #include <QFile>
 #include <QProcess>
 #include <QSignalSpy>
-#include <QTest>
 #include <QTemporaryDir>
+#include <QTest>
 #include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
@@ -46,15 +47,7 @@ protected:
     QTemporaryDir dir;
 };
 
-QByteArray wire(const std::function<void(QDataStream&)>& write) {
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out.setVersion(QDataStream::Qt_6_0);
-    write(out);
-    return bytes;
-}
-
-constexpr quint32 kMagic = 0x54565231;
+constexpr quint32 kMagic = test::kAnswerMagic;
 
 struct Lie {
     const char* name;
@@ -80,26 +73,28 @@ TEST_P(ReaderLie, MeansADamagedFile) {
     }
 }
 
-const QByteArray kGoodAnswer = wire([](QDataStream& out) {
+const QByteArray kGoodAnswer = test::handWrittenAnswer([](QDataStream& out) {
     out << kMagic << qint32(0) << QString() << quint32(1) << QString("A") << quint32(1)
         << QString("10A");
 });
 
 INSTANTIATE_TEST_SUITE_P(
     Kinds, ReaderLie,
-    ::testing::Values(
-        Lie{"endless_bytes", "exec cat /dev/zero", {}},
-        Lie{"all_the_rows_there_are_of_no_field", "exec cat '%1'", wire([](QDataStream& out) {
-                out << kMagic << qint32(0) << QString() << quint32(0) << quint32(0xFFFFFFFF);
-            })},
-        Lie{"half_an_answer", "exec cat '%1'", kGoodAnswer.left(kGoodAnswer.size() / 2)},
-        Lie{"a_good_answer_then_failure", "cat '%1'; exit 1", kGoodAnswer},
-        Lie{"a_crash_after_a_good_answer", "cat '%1'; kill -SEGV $$", kGoodAnswer},
-        Lie{"nothing", "exit 0", {}}),
+    ::testing::Values(Lie{"endless_bytes", "exec cat /dev/zero", {}},
+                      Lie{"all_the_rows_there_are_of_no_field", "exec cat '%1'",
+                          test::handWrittenAnswer([](QDataStream& out) {
+                              out << kMagic << qint32(0) << QString() << quint32(0)
+                                  << quint32(0xFFFFFFFF);
+                          })},
+                      Lie{"half_an_answer", "exec cat '%1'",
+                          kGoodAnswer.left(kGoodAnswer.size() / 2)},
+                      Lie{"a_good_answer_then_failure", "cat '%1'; exit 1", kGoodAnswer},
+                      Lie{"a_crash_after_a_good_answer", "cat '%1'; kill -SEGV $$", kGoodAnswer},
+                      Lie{"nothing", "exit 0", {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ReaderProcess, TheMessageIsTheViewersOwn) {
-    test::writeAll(dir.filePath("answer"), wire([](QDataStream& out) {
+    test::writeAll(dir.filePath("answer"), test::handWrittenAnswer([](QDataStream& out) {
                        out << kMagic << qint32(JetReadError::Missing)
                            << QStringLiteral("<b>偽の知らせ</b>") << quint32(0) << quint32(0);
                    }));
