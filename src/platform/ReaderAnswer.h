@@ -15,11 +15,11 @@ namespace tavrin {
 // answer that would be longer stands for a damaged file.
 class ReaderAnswer {
 public:
-    // Far above what a table of the program's 62 fields with 10,000 rows
+    // Well above what a table of the program's 62 fields with 10,000 rows
     // needs (about 10 MB and 620,000 values), and low enough that the
-    // viewer's memory stays near 150 MB whatever the reader sends.
+    // viewer's memory stays under about 150 MB whatever the reader sends.
     static constexpr qint64 kMaxBytes = 32 * 1024 * 1024;
-    static constexpr qint64 kMaxCells = 2'000'000;
+    static constexpr qint64 kMaxCells = 1'000'000;
 
     static QByteArray encode(const JetReadResult& result);
     // False for an answer that is cut, too long, inconsistent or empty.
