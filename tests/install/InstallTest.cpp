@@ -292,7 +292,8 @@ TEST(InstalledViewer, CopiedAwayFromItsReaderSaysWhereItLookedAndRunsOn) {
     const QString line = run.stderrText.section(kNoReader, 1).section(u'\n', 0, 0);
     EXPECT_TRUE(line.contains(QStringLiteral("「%1」").arg(home.filePath("bin/tavrin-read"))))
         << line.toStdString();
-    EXPECT_TRUE(line.contains(QStringLiteral("libexec/tavrin/tavrin-read」"))) << line.toStdString();
+    EXPECT_TRUE(line.contains(QStringLiteral("libexec/tavrin/tavrin-read」")))
+        << line.toStdString();
 }
 
 } // namespace
