@@ -3,6 +3,7 @@
 #include "Form1.h"
 #include "Form2.h"
 #include "JetTableReader.h"
+#include "LocalPath.h"
 #include "QSettingsStore.h"
 #include "QtMessageSink.h"
 #include "QtProgramEnd.h"
@@ -11,7 +12,6 @@
 #include "X11WindowManager.h"
 
 #include <QApplication>
-#include <QDir>
 
 int main(int argc, char* argv[]) {
     if (const auto exitCode = tavrin::CommandLine::handle(argc, argv)) {
@@ -21,9 +21,11 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavrin"));
     QApplication::setApplicationVersion(QStringLiteral(TAVRIN_VERSION));
-    // The data file is read in a process of its own while the windows are built.
-    const tavrin::JetTableReader::ReadAhead readAhead(
-        tavrin::Form1::dataFilePath(QDir::currentPath()), tavrin::Form1::tableName());
+    // The working directory as the file system names it, read this once; the
+    // data file in it is read in a process of its own while the windows are built.
+    const QString workingDirectory = tavrin::LocalPath::workingDirectory();
+    const tavrin::JetTableReader::ReadAhead readAhead(tavrin::Form1::dataFilePath(workingDirectory),
+                                                      tavrin::Form1::tableName());
 
     tavrin::QtMessageSink messages;
     tavrin::QtProgramEnd programEnd;
@@ -38,7 +40,7 @@ int main(int argc, char* argv[]) {
     tavrin::DesktopShell shell;
     tavrin::Form1 form1(tavrin::Form1Platform{settings, windowManager, messages, programEnd,
                                               [&shell] { tavrin::Form2::showModal(shell); },
-                                              [] { return QDir::currentPath(); }});
+                                              [&workingDirectory] { return workingDirectory; }});
     messages.setParentWindow(&form1);
     form1.load();
     if (programEnd.requested()) {

@@ -1,6 +1,7 @@
 #include "DataControl.h"
 
-#include "JetTableReader.h"
+#include "JetReadRequest.h"
+#include "LocalPath.h"
 #include "MessageSink.h"
 #include "PlainLabel.h"
 
@@ -130,16 +131,51 @@ void DataControl::open() {
         return;
     }
     opened_ = true;
-    JetReadResult result = JetTableReader::read(databaseName_, recordSource_);
+    auto* request = new JetReadRequest(databaseName_, recordSource_, this);
+    QObject::connect(request, &JetReadRequest::finished, this, &DataControl::takeTable);
+    request_ = request;
+    busyWindow_ = window();
+    busyWindow_->setCursor(Qt::BusyCursor);
+}
+
+void DataControl::takeTable() {
+    JetReadResult result = request_->takeResult();
+    request_->deleteLater();
+    request_ = nullptr;
+    if (busyWindow_) {
+        busyWindow_->unsetCursor();
+    }
     if (!result.ok()) {
         messages_.showDataError(result.message);
-        return;
+    } else {
+        table_ = std::move(result.table);
+        for (Binding& binding : bindings_) {
+            binding.column = table_.fieldIndex(binding.field);
+        }
+        reportMissingFields();
+        moveTo(0);
     }
-    table_ = std::move(result.table);
-    for (Binding& binding : bindings_) {
-        binding.column = table_.fieldIndex(binding.field);
+    emit readFinished();
+}
+
+void DataControl::reportMissingFields() {
+    constexpr int kNamesShown = 5;
+    QStringList bound;
+    QStringList missing;
+    for (const Binding& binding : bindings_) {
+        if (bound.contains(binding.field)) {
+            continue;
+        }
+        bound << binding.field;
+        if (binding.column < 0) {
+            missing << binding.field;
+        }
     }
-    moveTo(0);
+    if (!missing.isEmpty()) {
+        messages_.showDataError(JetReadResult::missingFieldsMessage(
+            LocalPath::forDisplay(databaseName_), recordSource_, static_cast<int>(missing.size()),
+            static_cast<int>(bound.size()), missing.mid(0, kNamesShown)));
+    }
 }
 
 void DataControl::moveFirst() {

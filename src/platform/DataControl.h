@@ -1,5 +1,6 @@
 #pragma once
 
+#include "JetReadRequest.h"
 #include "TableData.h"
 
 #include <QPointer>
@@ -19,7 +20,10 @@ class MessageSink;
 // database name, read only, once it is first shown, and fills every label
 // bound to it with the current row's value of the label's field, on one line:
 // a line break in the value (CR LF, LF, CR, VT, FF, NEL, LS or PS) shows as
-// one space.
+// one space. Fields are found by name whatever its case, as the Jet engine
+// does; a label whose field the table lacks keeps its own text, and those
+// fields are reported once. The table is read without holding up the event
+// loop; a busy cursor stands over the window meanwhile.
 class DataControl : public QWidget {
     Q_OBJECT
 public:
@@ -38,6 +42,7 @@ public:
     void bind(QLabel* label, const QString& field);
 
     bool isOpen() const { return opened_ && !table_.rows.empty(); }
+    bool isReading() const { return request_ != nullptr; }
     int currentRow() const { return current_; } // -1 while no row is current
     int rowCount() const { return static_cast<int>(table_.rows.size()); }
     const TableData& table() const { return table_; }
@@ -55,6 +60,7 @@ public slots:
 
 signals:
     void currentRowChanged(int row);
+    void readFinished();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -68,6 +74,8 @@ private:
         int column = -1;
     };
 
+    void takeTable();
+    void reportMissingFields();
     void moveTo(int row);
     void refresh();
     void layoutButtons();
@@ -80,6 +88,8 @@ private:
     std::vector<QToolButton*> buttons_;
     std::vector<Binding> bindings_;
     TableData table_;
+    QPointer<JetReadRequest> request_;
+    QPointer<QWidget> busyWindow_;
     bool opened_ = false;
     bool openQueued_ = false;
     int current_ = -1;

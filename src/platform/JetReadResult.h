@@ -3,12 +3,14 @@
 #include "TableData.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace tavrin {
 
 // What went wrong when a data file could not be read.
 enum class JetReadError {
     None,
+    NoReader,   // the reading program is not installed
     Missing,    // no such file
     NotAFile,   // a directory or other non-regular file
     Unreadable, // no permission, or the read failed
@@ -29,6 +31,12 @@ struct JetReadResult {
 
     // The Japanese message for an error about `path`.
     static QString messageFor(JetReadError error, const QString& path, const QString& tableName);
+    // No reading program at any of `places`.
+    static JetReadResult readerMissing(const QStringList& places);
+    // `missing` of the `bound` fields shown are not in the table; `firstNames`
+    // are the first of them.
+    static QString missingFieldsMessage(const QString& path, const QString& tableName, int missing,
+                                        int bound, const QStringList& firstNames);
 };
 
 } // namespace tavrin

@@ -2,9 +2,20 @@
 
 #include "JetReadResult.h"
 
+#include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
+
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define TAVRIN_HAS_ADDRESS_SANITIZER 1
+#endif
+#endif
+#ifndef TAVRIN_HAS_ADDRESS_SANITIZER
+#define TAVRIN_HAS_ADDRESS_SANITIZER 0
+#endif
 
 class QProcess;
 
@@ -13,15 +24,26 @@ namespace tavrin {
 // Reads one table of a Jet database file (see JetFileReader).
 //
 // libmdb trusts the file it reads, and a damaged file can make it read out of
-// bounds or loop. read() therefore does the reading in a process of its own
-// (the program tavrin-read beside the viewer), which gets a bounded time; a
-// reader that crashes or runs out of time means a damaged file, and the
-// viewer runs on.
+// bounds or loop. The reading is therefore done in a process of its own (the
+// program tavrin-read beside the viewer or in its libexec folder), which gets
+// kTimeLimitMs and ends with the viewer however the viewer ends; a reader that
+// crashes, runs out of time or answers out of bounds means a damaged file, and
+// the viewer runs on. The viewer reads through JetReadRequest, which does not
+// wait; read() waits, for tools and tests.
 class JetTableReader {
 public:
+    // A read of 10,000 rows takes about a second; a reader that has not
+    // answered after this long is taken to hang. Built with AddressSanitizer,
+    // the reader runs many times slower.
+#if defined(__SANITIZE_ADDRESS__) || TAVRIN_HAS_ADDRESS_SANITIZER
+    static constexpr int kTimeLimitMs = 60000;
+#else
+    static constexpr int kTimeLimitMs = 10000;
+#endif
+
     // Starts the reading process for `path` and `tableName` at once, so that
-    // it runs while the program builds its windows; a read() of the same file
-    // and table while this lives takes its answer. One at a time.
+    // it runs while the program builds its windows; the first read of the
+    // same file and table while this lives takes its answer. One at a time.
     class ReadAhead {
     public:
         ReadAhead(const QString& path, const QString& tableName);
@@ -38,14 +60,28 @@ public:
 
     static JetReadResult read(const QString& path, const QString& tableName);
 
-    // The reading program; by default tavrin-read beside the running program.
+    // The reading program: the one set here, else the first of
+    // readerPlaces() that is an executable file.
     static void setReaderProgram(const QString& program);
-    static QString readerProgram();
+    static QString readerProgram(); // empty when there is none
+    static QStringList readerPlaces();
+
+    // The pieces of a read, shared by read() and JetReadRequest.
+    enum class End { Finished, TooLong, TimedOut };
+    // The running reader for `path` and `tableName`: the read-ahead's one
+    // if it matches, else a new one; null when it cannot be started.
+    static std::unique_ptr<QProcess> takeOrStart(const QString& path, const QString& tableName);
+    // Moves what the reader has written to `answer`; false once that is more
+    // than an answer may be.
+    static bool collect(QProcess& reader, QByteArray& answer);
+    // Ends the reader if it still runs; a reader that never started (null)
+    // gives the missing-program message.
+    static void stop(QProcess& reader);
+    static JetReadResult result(const QProcess* reader, End end, const QByteArray& answer,
+                                const QString& path, const QString& tableName);
 
 private:
-    static void startReader(QProcess& reader, const QString& path, const QString& tableName);
-    static JetReadResult finishReader(QProcess& reader, const QString& path,
-                                      const QString& tableName);
+    static std::unique_ptr<QProcess> start(const QString& path, const QString& tableName);
 };
 
 } // namespace tavrin

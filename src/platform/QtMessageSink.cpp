@@ -3,9 +3,15 @@
 #include <QCoreApplication>
 #include <QMessageBox>
 
+#include <cstdio>
+
 namespace tavrin {
 
 void QtMessageSink::showDataError(const QString& text) {
+    // For a user who started the program from a terminal: the same, on one line.
+    QString line = text;
+    line.replace(u'\n', u' ');
+    std::fprintf(stderr, "tavrin: %s\n", line.toLocal8Bit().constData());
     auto* box = new QMessageBox(QMessageBox::Warning, QCoreApplication::applicationName(), text,
                                 QMessageBox::Ok, window_);
     box->setTextFormat(Qt::PlainText);

@@ -4,7 +4,7 @@ namespace tavrin {
 
 int TableData::fieldIndex(const QString& name) const {
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (fields[i] == name) {
+        if (fields[i].compare(name, Qt::CaseInsensitive) == 0) {
             return static_cast<int>(i);
         }
     }

@@ -11,7 +11,8 @@ struct TableData {
     std::vector<QString> fields;
     std::vector<std::vector<QString>> rows;
 
-    // Index of a field by exact name, or -1.
+    // Index of a field by name, in any case (Jet names do not depend on
+    // case), or -1.
     int fieldIndex(const QString& name) const;
 };
 

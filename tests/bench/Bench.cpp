@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -80,8 +81,10 @@ void bench(const QTemporaryDir& data) {
     tavrin::Form1 form(tavrin::Form1Platform{
         settings, windowManager, messages, programEnd, {}, [&] { return data.path(); }});
     form.load();
+    QSignalSpy read(form.Data1(), &tavrin::DataControl::readFinished);
     form.show();
     form.Data1()->open();
+    read.wait(30000);
     QLabel floorLabel(QStringLiteral("floor"));
     floorLabel.show();
 

@@ -299,7 +299,7 @@ TEST(InstalledReader, ReadsTheSampleTableFromThePrefix) {
     EXPECT_FALSE(result.table.rows.empty());
 }
 
-const QByteArray kReadInProcess = "reading the data file in this process";
+const QString kNoReader = QStringLiteral("読み込みプログラム");
 
 // Tells when some process opens a file, over inotify.
 class OpenWatch {
@@ -337,7 +337,8 @@ struct ViewerRun {
 
 // Starts `viewer` headless in a folder holding a copy of the sample data, as a
 // desktop would start it (a home and settings of its own), waits until the
-// data file has been opened, lets the viewer run two seconds more and ends it.
+// data file has been opened or the viewer has said something, lets the viewer
+// run two seconds more and ends it.
 ViewerRun runViewer(const QString& viewer, const QTemporaryDir& home) {
     ViewerRun run;
     const QString data = home.filePath(QStringLiteral("tavrin.mdb"));
@@ -357,14 +358,18 @@ ViewerRun runViewer(const QString& viewer, const QTemporaryDir& home) {
     if (!process.waitForStarted(10000)) {
         return run;
     }
-    for (int waited = 0; !run.dataOpened && waited < 60000 && process.state() == QProcess::Running;
+    process.setReadChannel(QProcess::StandardError);
+    for (int waited = 0; !run.dataOpened && !run.stderrText.contains(QStringLiteral("tavrin: ")) &&
+                         waited < 60000 && process.state() == QProcess::Running;
          waited += 100) {
-        run.dataOpened = watch.wait(100);
+        run.dataOpened = watch.wait(50);
+        process.waitForReadyRead(50);
+        run.stderrText += QString::fromLocal8Bit(process.readAllStandardError());
     }
     run.stillRunning = !process.waitForFinished(2000);
     process.kill();
     process.waitForFinished(10000);
-    run.stderrText = QString::fromLocal8Bit(process.readAllStandardError());
+    run.stderrText += QString::fromLocal8Bit(process.readAllStandardError());
     return run;
 }
 
@@ -374,23 +379,27 @@ TEST(InstalledViewer, RunsHeadlessOnTheInstalledReader) {
     const ViewerRun run = runViewer(installed(QStringLiteral("bin/tavrin")), home);
     EXPECT_TRUE(run.dataOpened) << run.stderrText.toStdString();
     EXPECT_TRUE(run.stillRunning) << run.stderrText.toStdString();
-    EXPECT_FALSE(run.stderrText.contains(QString::fromLatin1(kReadInProcess)))
-        << run.stderrText.toStdString();
+    EXPECT_FALSE(run.stderrText.contains(kNoReader)) << run.stderrText.toStdString();
 }
 
 // The check above would see a viewer that misses its reader: the same viewer
-// copied away from the prefix says so before it opens the data file.
-TEST(InstalledViewer, CopiedAwayFromItsReaderReadsInProcessAndSaysSo) {
+// copied away from the prefix says where it looked, reads nothing and runs on.
+TEST(InstalledViewer, CopiedAwayFromItsReaderSaysWhereItLookedAndRunsOn) {
     QTemporaryDir home;
     ASSERT_TRUE(home.isValid());
     const QString lonely = home.filePath(QStringLiteral("bin/tavrin"));
     ASSERT_TRUE(QDir(home.path()).mkdir(QStringLiteral("bin")));
     ASSERT_TRUE(QFile::copy(installed(QStringLiteral("bin/tavrin")), lonely));
     const ViewerRun run = runViewer(lonely, home);
-    EXPECT_TRUE(run.dataOpened) << run.stderrText.toStdString();
+    EXPECT_FALSE(run.dataOpened) << run.stderrText.toStdString();
     EXPECT_TRUE(run.stillRunning) << run.stderrText.toStdString();
-    EXPECT_TRUE(run.stderrText.contains(QString::fromLatin1(kReadInProcess)))
-        << run.stderrText.toStdString();
+    // Said once, on one line that names both places.
+    EXPECT_EQ(run.stderrText.count(kNoReader), 1) << run.stderrText.toStdString();
+    const QString line = run.stderrText.section(kNoReader, 1).section(u'\n', 0, 0);
+    EXPECT_TRUE(line.contains(QStringLiteral("「%1」").arg(home.filePath("bin/tavrin-read"))))
+        << line.toStdString();
+    EXPECT_TRUE(line.contains(QStringLiteral("libexec/tavrin/tavrin-read」")))
+        << line.toStdString();
 }
 
 } // namespace

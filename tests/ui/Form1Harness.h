@@ -7,6 +7,7 @@
 #include "Form1.h"
 
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -16,14 +17,18 @@ namespace tavrin::test {
 struct Form1Harness {
     explicit Form1Harness(QString directory) : directory_(std::move(directory)) {}
 
-    // Loads and shows the window and lets the data control open.
-    Form1& start() {
+    // Loads and shows the window and, unless told not to, waits until the
+    // data control has read.
+    Form1& start(bool waitForRead = true) {
         form = std::make_unique<Form1>(Form1Platform{settings, windowManager, messages, programEnd,
                                                      [this] { ++informationShown; },
                                                      [this] { return directory_; }});
         form->load();
+        QSignalSpy read(form->Data1(), &DataControl::readFinished);
         form->show();
-        QTest::qWait(0);
+        if (waitForRead && read.isEmpty()) {
+            read.wait(30000);
+        }
         QCoreApplication::processEvents();
         return *form;
     }
