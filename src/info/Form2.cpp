@@ -129,8 +129,11 @@ void Form2::buildLabels() {
         QFont font = japaneseFont(def.points);
         if (def.index == kAddressIndex) {
             font.setUnderline(true);
+            // On the button-face background a label draws its text in the
+            // button-text colour: that is the one made blue.
             QPalette palette = label->palette();
             palette.setColor(QPalette::WindowText, kAddressColour);
+            palette.setColor(QPalette::ButtonText, kAddressColour);
             label->setPalette(palette);
         }
         label->setFont(font);

@@ -60,7 +60,7 @@ QPixmap arrowPixmap(Arrow arrow) {
     const int baseX = left ? tipX + 4 : tipX - 4;
     painter.drawPolygon(QPolygon({QPoint(tipX, 4), QPoint(baseX, 0), QPoint(baseX, 8)}));
     if (bar) {
-        painter.drawRect(left ? 0 : 8, 0, 0, 8);
+        painter.fillRect(left ? 0 : 8, 0, 1, 9, Qt::black);
     }
     return pixmap;
 }
