@@ -158,7 +158,7 @@ TEST_F(PositionMemoryTest, ABadStoredTextIsReplacedByTheNextSave) {
     EXPECT_EQ(settings.value("Y1"), "450");
 }
 
-TEST_F(PositionMemoryTest, ARefusedSaveWarnsAndNeitherEndsTheProgramNorStopsTheClose) {
+TEST_F(PositionMemoryTest, ARefusedSaveShowsTheErrorBoxNamingTheKeysAndEnds) {
     // The store refuses the write that holds either key; it then keeps both
     // earlier keys, never one new and one old.
     const QSet<QString> cases[] = {{"X1", "Y1"}, {"Y1"}, {"X1"}};
@@ -168,17 +168,16 @@ TEST_F(PositionMemoryTest, ARefusedSaveWarnsAndNeitherEndsTheProgramNorStopsTheC
         settings = fresh;
         store("15", "30");
         settings.refused = refused;
-        WarningLog warnings;
         ProgramRun run(settings, windowManager);
         Form1& form = run.start();
         form.move(40, 30);
         closeFromFrame(form);
-        EXPECT_FALSE(form.isVisible());
         EXPECT_EQ(settings.writes, QStringList({"X1=600", "Y1=450"}));
-        EXPECT_TRUE(warnings.mentions("Form1_StrtUp/X1 and Y1 not written"))
-            << warnings.lines().join('\n').toStdString();
-        EXPECT_TRUE(run.messages.handlerErrors.isEmpty());
-        EXPECT_TRUE(run.programEnd.exitCodes.empty());
+        ASSERT_EQ(run.messages.handlerErrors.size(), 1);
+        const QString box = run.messages.handlerErrors[0];
+        EXPECT_TRUE(box.contains("Form1_StrtUp/X1") && box.contains("Form1_StrtUp/Y1"))
+            << box.toStdString();
+        EXPECT_EQ(run.programEnd.exitCodes, std::vector<int>{1});
         EXPECT_EQ(settings.value("X1"), "15");
         EXPECT_EQ(settings.value("Y1"), "30");
     }
