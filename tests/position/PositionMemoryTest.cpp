@@ -1,9 +1,12 @@
 #include "PositionFixture.h"
+#include "SessionEnd.h"
 #include "X11WindowManager.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QLocale>
 #include <QPushButton>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <optional>
 
@@ -180,6 +183,28 @@ TEST_F(PositionMemoryTest, ARefusedSaveShowsTheErrorBoxNamingTheKeysAndEnds) {
         EXPECT_EQ(run.programEnd.exitCodes, std::vector<int>{1});
         EXPECT_EQ(settings.value("X1"), "15");
         EXPECT_EQ(settings.value("Y1"), "30");
+    }
+}
+
+TEST_F(PositionMemoryTest, TheSessionsEndClosesAModalWindowThenTheFrame) {
+    for (const int number : {SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(number);
+        SpyStore fresh;
+        settings = fresh;
+        ProgramRun run(settings, windowManager);
+        Form1& form = run.start();
+        form.move(40, 30);
+        QDialog information;
+        information.setWindowModality(Qt::ApplicationModal);
+        information.show();
+        ASSERT_EQ(QApplication::activeModalWidget(), &information);
+        SessionEnd sessionEnd(form);
+        ASSERT_TRUE(sessionEnd.watching());
+        ASSERT_EQ(::raise(number), 0);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !form.isVisible(); }, 5000));
+        EXPECT_FALSE(information.isVisible());
+        EXPECT_EQ(settings.writes, QStringList({"X1=600", "Y1=450"}));
+        EXPECT_TRUE(run.programEnd.exitCodes.empty());
     }
 }
 
