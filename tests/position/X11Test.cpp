@@ -279,6 +279,18 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([&] { return frameExtents(form.winId()).has_value(); }, 5000));
         QTest::qWait(200);
     }
+
+    // Starts a main window over `settings` and `manager` and shows it.
+    Form1& startShown() {
+        run = std::make_unique<ProgramRun>(settings, manager);
+        Form1& form = run->start();
+        show(form);
+        return form;
+    }
+
+    SpyStore settings;
+    AnsweringWindowManager manager;
+    std::unique_ptr<ProgramRun> run;
 };
 
 TEST_F(X11WindowManagerTest, F4AndF5SwitchTheAboveStateWithoutMovingTheWindow) {
@@ -351,21 +363,13 @@ TEST_F(X11WindowManagerTest, TheFrameOpensAtTheRestoredPositionAndAltF4SavesIt) 
 }
 
 TEST_F(X11WindowManagerTest, TheMainWindowCarriesTheProgramIcon) {
-    SpyStore settings;
-    AnsweringWindowManager manager;
-    ProgramRun run(settings, manager);
-    Form1& form = run.start();
-    show(form);
+    Form1& form = startShown();
     const QString icon = property(form.winId(), "_NET_WM_ICON");
     EXPECT_TRUE(icon.contains("Icon (32 x 32)")) << icon.left(200).toStdString();
 }
 
 TEST_F(X11WindowManagerTest, EachCommandSetsTheStateTheWindowManagerChangedSince) {
-    SpyStore settings;
-    AnsweringWindowManager manager;
-    ProgramRun run(settings, manager);
-    Form1& form = run.start();
-    show(form);
+    Form1& form = startShown();
     const WId window = form.winId();
     // The user changes the state from the window manager's menu between the
     // commands; each command still leaves the state its menu item shows.
@@ -390,11 +394,7 @@ TEST_F(X11WindowManagerTest, EachCommandSetsTheStateTheWindowManagerChangedSince
 }
 
 TEST_F(X11WindowManagerTest, F4AndF5WorkWithAMenuOpen) {
-    SpyStore settings;
-    AnsweringWindowManager manager;
-    ProgramRun run(settings, manager);
-    Form1& form = run.start();
-    show(form);
+    Form1& form = startShown();
     const WId window = form.winId();
     const struct {
         const char* open; // keys that open the menu
@@ -426,13 +426,9 @@ TEST_F(X11WindowManagerTest, F4AndF5WorkWithAMenuOpen) {
 }
 
 TEST_F(X11WindowManagerTest, SigtermSavesThePositionTheFrameStandsAt) {
-    SpyStore settings;
     settings.put("X1", "3000");
     settings.put("Y1", "2250");
-    AnsweringWindowManager manager;
-    ProgramRun run(settings, manager);
-    Form1& form = run.start();
-    show(form);
+    Form1& form = startShown();
     const SessionEnd sessionEnd(form);
     settings.memory.values.clear();
     ASSERT_EQ(::raise(SIGTERM), 0);
@@ -444,9 +440,8 @@ TEST_F(X11WindowManagerTest, SigtermSavesThePositionTheFrameStandsAt) {
 TEST_F(X11WindowManagerTest, AStaleLockLetsAltF4EndWithinThreeSeconds) {
     const QTemporaryDir config;
     ASSERT_TRUE(QDir().mkpath(config.filePath("Tavrin/Tavrin.ini.lock")));
-    QSettingsStore settings(QStringLiteral("Tavrin"), config.path());
-    AnsweringWindowManager manager;
-    ProgramRun run(settings, manager);
+    QSettingsStore store(QStringLiteral("Tavrin"), config.path());
+    ProgramRun run(store, manager);
     Form1& form = run.start();
     show(form);
     QElapsedTimer closing;
@@ -459,11 +454,7 @@ TEST_F(X11WindowManagerTest, AStaleLockLetsAltF4EndWithinThreeSeconds) {
 }
 
 TEST_F(X11WindowManagerTest, TheInformationWindowOpensCentredAndCannotStayMinimised) {
-    SpyStore settings;
-    AnsweringWindowManager manager;
-    ProgramRun run(settings, manager);
-    Form1& form = run.start();
-    show(form);
+    Form1& form = startShown();
 
     test::RecordingShell shell;
     Form2 form2(shell);
