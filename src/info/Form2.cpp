@@ -118,6 +118,8 @@ Form2::Form2(Shell& shell, QWidget* parent)
     command1_->setFocus();
 }
 
+Form2::~Form2() = default;
+
 void Form2::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
     if (event->type() != QEvent::WindowStateChange) {
@@ -240,8 +242,6 @@ bool Form2::event(QEvent* event) {
     }
     return handled;
 }
-
-Form2::~Form2() = default;
 
 void Form2::restoreIfMinimised() {
     if (isVisible() && isMinimized()) {

@@ -1,6 +1,7 @@
 // The always-on-top switch and the window position on a real X server:
 // main() starts Xvfb on a display it picks itself and runs the tests on Qt's
 // xcb platform; the tests that need a window manager start openbox.
+#include "DataControl.h"
 #include "Form2.h"
 #include "PositionFixture.h"
 #include "QSettingsStore.h"
@@ -19,6 +20,7 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <poll.h>
@@ -362,10 +364,32 @@ TEST_F(X11WindowManagerTest, TheFrameOpensAtTheRestoredPositionAndAltF4SavesIt) 
     }
 }
 
-TEST_F(X11WindowManagerTest, TheMainWindowCarriesTheProgramIcon) {
+TEST_F(X11WindowManagerTest, TheMainWindowCarriesTheProgramIconAndFourDistinctArrows) {
     Form1& form = startShown();
     const QString icon = property(form.winId(), "_NET_WM_ICON");
     EXPECT_TRUE(icon.contains("Icon (32 x 32)")) << icon.left(200).toStdString();
+    // The data control's four arrows, as the window shows them, all differ.
+    QList<QImage> arrows;
+    for (int which = 0; which < 4; ++which) {
+        arrows << form.Data1()->button(which)->grab().toImage();
+    }
+    for (int a = 0; a < 4; ++a) {
+        for (int b = a + 1; b < 4; ++b) {
+            EXPECT_NE(arrows[a], arrows[b]) << a << " and " << b;
+        }
+    }
+    // First and last draw their nine-pixel bar beside the triangle.
+    const auto black = [](const QImage& image) {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                count += image.pixelColor(x, y) == Qt::black;
+            }
+        }
+        return count;
+    };
+    EXPECT_EQ(black(arrows[0]), black(arrows[1]) + 9);
+    EXPECT_EQ(black(arrows[3]), black(arrows[2]) + 9);
 }
 
 TEST_F(X11WindowManagerTest, EachCommandSetsTheStateTheWindowManagerChangedSince) {
