@@ -102,10 +102,13 @@ qint32 X11WindowManager::setTopmost(quintptr handle, bool topmost) {
     // Qt's xcb window sets the state on a window not yet mapped and keeps its
     // own flags in step, without recreating the window; it sends nothing for
     // a flag it already has, though the window manager's state may have
-    // changed since (the user's own choice in the window menu). So the
-    // request goes to the window manager on every call as well.
+    // changed since (the user's own choice in the window menu). So for a
+    // flag it already has the request goes to the window manager from here:
+    // one request for each call, never two that could cross a change the
+    // user makes in between.
+    const bool changed = window->flags().testFlag(Qt::WindowStaysOnTopHint) != topmost;
     window->setFlag(Qt::WindowStaysOnTopHint, topmost);
-    if (window->isVisible()) {
+    if (!changed && window->isVisible()) {
         requestAboveState(connection, root, id, topmost);
     }
     xcb_flush(connection);
