@@ -7,6 +7,7 @@
 #include "QSettingsStore.h"
 #include "QtMessageSink.h"
 #include "QtProgramEnd.h"
+#include "SessionEnd.h"
 #include "SettingsStore.h"
 #include "WindowManager.h"
 #include "X11WindowManager.h"
@@ -47,5 +48,7 @@ int main(int argc, char* argv[]) {
         return programEnd.exitCode();
     }
     form1.show();
+    // Logging off closes the window from its frame.
+    const tavrin::SessionEnd sessionEnd(form1);
     return QApplication::exec();
 }

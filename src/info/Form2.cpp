@@ -4,13 +4,18 @@
 #include "ExcURL.h"
 #include "InfoTexts.h"
 #include "JapaneseFont.h"
+#include "X11FocusWatch.h"
 
+#include <QApplication>
 #include <QColor>
 #include <QFile>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScreen>
+#include <QWindow>
 #include <vector>
 
 namespace tavrin {
@@ -113,6 +118,24 @@ Form2::Form2(Shell& shell, QWidget* parent)
     command1_->setFocus();
 }
 
+Form2::~Form2() = default;
+
+void Form2::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange) {
+        return;
+    }
+    // Minimised, the window leaves the main window blocked with nothing to
+    // see: the main window's activation brings it back.
+    if (isMinimized() && !focusWatch_) {
+        focusWatch_ = std::make_unique<X11FocusWatch>(winId(), [this] {
+            QMetaObject::invokeMethod(this, &Form2::restoreIfMinimised, Qt::QueuedConnection);
+        });
+    } else if (!isMinimized()) {
+        focusWatch_.reset();
+    }
+}
+
 void Form2::buildLabels() {
     for (const LabelDef& def : labelDefinitions()) {
         PlainLabel* label = nullptr;
@@ -129,8 +152,11 @@ void Form2::buildLabels() {
         QFont font = japaneseFont(def.points);
         if (def.index == kAddressIndex) {
             font.setUnderline(true);
+            // On the button-face background a label draws its text in the
+            // button-text colour: that is the one made blue.
             QPalette palette = label->palette();
             palette.setColor(QPalette::WindowText, kAddressColour);
+            palette.setColor(QPalette::ButtonText, kAddressColour);
             label->setPalette(palette);
         }
         label->setFont(font);
@@ -177,6 +203,53 @@ void Form2::Command1_Click() {
 void Form2::Label13_Click(int /*index*/) {
     // Always the address, whichever element was clicked, read at each click.
     ExcURL::ShellExecute(shell_, label13_[kAddressIndex]->text());
+}
+
+void Form2::setVisible(bool visible) {
+    if (visible && !isVisible()) {
+        // Placed here, the window is not placed again by QDialog, whose guess
+        // at a frame not yet drawn is off by its own sizes.
+        centredFrame_ = QSize();
+        centreOnScreen();
+    }
+    QDialog::setVisible(visible);
+}
+
+void Form2::centreOnScreen() {
+    const QScreen* on = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+    if (on == nullptr) {
+        return;
+    }
+    const QSize frame = frameGeometry().size();
+    const QRect area = on->geometry();
+    move(area.x() + (area.width() - frame.width()) / 2,
+         area.y() + (area.height() - frame.height()) / 2);
+    centredFrame_ = frame;
+}
+
+bool Form2::event(QEvent* event) {
+    const bool handled = QDialog::event(event);
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+        if (isVisible() && frameGeometry().size() != centredFrame_) {
+            centreOnScreen();
+        }
+        break;
+    default:
+        break;
+    }
+    return handled;
+}
+
+void Form2::restoreIfMinimised() {
+    if (isVisible() && isMinimized()) {
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+        show();
+        raise();
+        activateWindow();
+    }
 }
 
 void Form2::keyPressEvent(QKeyEvent* event) {

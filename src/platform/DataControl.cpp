@@ -5,6 +5,7 @@
 #include "MessageSink.h"
 #include "PlainLabel.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QPolygon>
 #include <QTimer>
@@ -48,22 +49,25 @@ QString oneLine(const QString& value) {
 
 enum class Arrow { First, Previous, Next, Last };
 
-// A black triangle, with a bar at the outer end for first and last.
+// A black triangle pointing left or right, with a one-pixel bar at its
+// outer end for first and last; the right-hand arrows are the left-hand ones
+// mirrored.
 QPixmap arrowPixmap(Arrow arrow) {
-    QPixmap pixmap(9, 9);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::black);
-    const bool left = arrow == Arrow::First || arrow == Arrow::Previous;
+    QImage image(9, 9, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
     const bool bar = arrow == Arrow::First || arrow == Arrow::Last;
-    const int tipX = left ? (bar ? 2 : 1) : (bar ? 6 : 7);
-    const int baseX = left ? tipX + 4 : tipX - 4;
-    painter.drawPolygon(QPolygon({QPoint(tipX, 4), QPoint(baseX, 0), QPoint(baseX, 8)}));
-    if (bar) {
-        painter.drawRect(left ? 0 : 8, 0, 0, 8);
+    {
+        QPainter painter(&image);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::black);
+        const int tipX = bar ? 2 : 1;
+        painter.drawPolygon(QPolygon({QPoint(tipX, 4), QPoint(tipX + 4, 0), QPoint(tipX + 4, 8)}));
+        if (bar) {
+            painter.fillRect(0, 0, 1, 9, Qt::black);
+        }
     }
-    return pixmap;
+    const bool left = arrow == Arrow::First || arrow == Arrow::Previous;
+    return QPixmap::fromImage(left ? image : image.mirrored(true, false));
 }
 
 constexpr int kButtonWidth = 18;

@@ -1,36 +1,115 @@
 #include "QSettingsStore.h"
 
-#include <QSettings>
+#include "IniText.h"
+#include "UserConfigFolder.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSaveFile>
+#include <QThread>
 #include <QtDebug>
+#include <algorithm>
+#include <optional>
 
 namespace tavrin {
 namespace {
+
+// How often a waiting write tries the lock again: short, as a writer holds
+// it for a few milliseconds only.
+constexpr std::chrono::milliseconds kLockRetry{5};
 
 QString keyPath(const QString& section, const QString& key) {
     return section + QLatin1Char('/') + key;
 }
 
-const char* statusName(QSettings::Status status) {
-    switch (status) {
-    case QSettings::NoError:
-        return "no error";
-    case QSettings::AccessError:
-        return "access error";
-    case QSettings::FormatError:
-        return "format error";
+void warn(const QString& text) {
+    qWarning().noquote() << QStringLiteral("tavrin: %1").arg(text);
+}
+
+// The file's bytes; empty for a file that does not exist, nothing (with the
+// reason in `error`) for one that cannot be read.
+std::optional<QByteArray> fileBytes(const QString& path, QString& error) {
+    QFile file(path);
+    if (!file.exists()) {
+        return QByteArray();
     }
-    return "unknown error";
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = file.errorString();
+        return std::nullopt;
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFile::NoError) {
+        error = file.errorString();
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+// Takes `lock`, trying until `wait` has passed.
+bool takeLock(QLockFile& lock, std::chrono::milliseconds wait) {
+    const QDeadlineTimer deadline(wait);
+    for (;;) {
+        if (lock.tryLock(0)) {
+            return true;
+        }
+        if (deadline.hasExpired()) {
+            return false;
+        }
+        QThread::msleep(static_cast<unsigned long>(
+            std::min<qint64>(kLockRetry.count(), std::max<qint64>(1, deadline.remainingTime()))));
+    }
 }
 
 } // namespace
 
-QSettingsStore::QSettingsStore(QString organization) : organization_(std::move(organization)) {}
+QSettingsStore::QSettingsStore(QString organization)
+    : QSettingsStore(std::move(organization), UserConfigFolder::find()) {}
+
+QSettingsStore::QSettingsStore(QString organization, QString configFolder,
+                               std::chrono::milliseconds lockWait)
+    : organization_(std::move(organization)), configFolder_(std::move(configFolder)),
+      lockWait_(lockWait) {}
+
+QString QSettingsStore::fileName(const QString& application) const {
+    if (configFolder_.isEmpty()) {
+        return {};
+    }
+    return QStringLiteral("%1/%2/%3.ini").arg(configFolder_, organization_, application);
+}
+
+void QSettingsStore::warnOnce(const QString& about, const QString& text) const {
+    if (!warned_.contains(about)) {
+        warned_.insert(about);
+        warn(text);
+    }
+}
 
 QString QSettingsStore::read(const QString& application, const QString& section, const QString& key,
                              const QString& defaultText) const {
-    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, organization_,
-                             application);
-    const QVariant value = settings.value(keyPath(section, key));
+    const QString path = fileName(application);
+    if (path.isEmpty()) {
+        warnOnce(QString(), QStringLiteral("there is no home folder to keep settings in; "
+                                           "the window position is not remembered"));
+        return defaultText;
+    }
+    QString error;
+    const std::optional<QByteArray> bytes = fileBytes(path, error);
+    if (!bytes) {
+        warnOnce(path,
+                 QStringLiteral("cannot read %1 (%2); its settings are not used").arg(path, error));
+        return defaultText;
+    }
+    const IniText text(*bytes);
+    if (!text.readable()) {
+        warnOnce(path, QStringLiteral("cannot read %1: it is not a settings file that can be "
+                                      "parsed; its settings are not used")
+                           .arg(path));
+        return defaultText;
+    }
+    const QVariant value = text.value(keyPath(section, key));
     if (!value.isValid()) {
         return defaultText;
     }
@@ -41,24 +120,47 @@ QString QSettingsStore::read(const QString& application, const QString& section,
 
 bool QSettingsStore::writeAll(const QString& application, const QString& section,
                               const SettingsEntries& entries) {
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, organization_, application);
-    for (const auto& [key, text] : entries) {
-        settings.setValue(keyPath(section, key), text);
+    const QString path = fileName(application);
+    if (path.isEmpty()) {
+        warnOnce(QString(), QStringLiteral("there is no home folder to keep settings in; "
+                                           "the window position is not remembered"));
+        return true;
     }
-    // One sync for all of them: one replacement of the file.
-    settings.sync();
-    if (settings.status() != QSettings::NoError) {
-        qWarning().noquote() << QStringLiteral("tavrin: cannot write %1 (%2)")
-                                    .arg(settings.fileName(),
-                                         QLatin1String(statusName(settings.status())));
+    const auto fail = [&](const QString& reason) {
+        warn(QStringLiteral("cannot write %1 (%2)").arg(path, reason));
         return false;
+    };
+    if (!QDir().mkpath(QFileInfo(path).path())) {
+        return fail(QStringLiteral("cannot make its folder"));
+    }
+    QLockFile lock(path + QStringLiteral(".lock"));
+    if (!takeLock(lock, lockWait_)) {
+        return fail(QStringLiteral("its lock file %1.lock was not free within %2 ms")
+                        .arg(path)
+                        .arg(lockWait_.count()));
+    }
+    QString error;
+    const std::optional<QByteArray> before = fileBytes(path, error);
+    if (!before) {
+        return fail(error);
+    }
+    IniText text(*before);
+    if (!text.readable()) {
+        return fail(QStringLiteral("it is not a settings file that can be parsed; it is left "
+                                   "as it is"));
+    }
+    for (const auto& [key, value] : entries) {
+        text.setValue(keyPath(section, key), value);
+    }
+    const std::optional<QByteArray> after = text.bytes();
+    if (!after) {
+        return fail(QStringLiteral("the new settings could not be put together"));
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(*after) != after->size() || !file.commit()) {
+        return fail(file.errorString());
     }
     return true;
-}
-
-QString QSettingsStore::fileName(const QString& application) const {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, organization_, application)
-        .fileName();
 }
 
 } // namespace tavrin

@@ -2,24 +2,42 @@
 
 #include "SettingsStore.h"
 
+#include <QSet>
+#include <chrono>
+
 namespace tavrin {
 
-// The per-user settings store over QSettings in INI format. Each application
-// keeps its own file, $XDG_CONFIG_HOME/<organization>/<application>.ini
-// ($XDG_CONFIG_HOME defaults to ~/.config), so the main window's position
-// lives in ~/.config/Tavrin/Tavrin.ini under [Form1_StrtUp]. Sections are INI
-// groups, keys are keys in them, values are texts.
+// The per-user settings store in QSettings' INI format. Each application
+// keeps its own file, <config>/<organization>/<application>.ini, where
+// <config> is the user's configuration folder (UserConfigFolder: usually
+// ~/.config), so the main window's position lives in
+// ~/.config/Tavrin/Tavrin.ini under [Form1_StrtUp]. Sections are INI groups,
+// keys are keys in them, values are texts.
 //
-// Every write is flushed at once. While QSettings writes it holds the lock
-// file beside the settings file, reads the file again if another copy of the
-// program has changed it, and replaces it by renaming a finished new file over
-// it: a reader finds either the earlier file or the new one, and a failed
-// write leaves the earlier file whole. The keys of one writeAll() go in one
-// such replacement.
+// A write takes the lock file beside the settings file (the one QSettings
+// takes, <file>.lock, through QLockFile), waiting for it a bounded time;
+// reads the file again under the lock, so that the keys another copy of the
+// program wrote stay; and replaces the file by renaming a finished new file
+// over it (QSaveFile): a reader finds either the earlier file or the new one,
+// and a failed write leaves the earlier file whole. The keys of one
+// writeAll() go in one such replacement. A file that QSettings cannot parse
+// is read as empty, with a warning, and never written over.
+//
+// With no configuration folder (no usable home folder anywhere) nothing is
+// kept: reads answer their defaults and writes keep nothing, with one warning.
 class QSettingsStore final : public SettingsStore {
 public:
-    explicit QSettingsStore(QString organization = QStringLiteral("Tavrin"));
+    static constexpr std::chrono::milliseconds kDefaultLockWait{1500};
 
+    // In the user's configuration folder.
+    explicit QSettingsStore(QString organization = QStringLiteral("Tavrin"));
+    // In `configFolder`, empty for none; a write waits at most `lockWait` for
+    // the lock.
+    QSettingsStore(QString organization, QString configFolder,
+                   std::chrono::milliseconds lockWait = kDefaultLockWait);
+
+    // The stored text, or the default where the key is absent or the file
+    // cannot be read (then with a warning on standard error, once a file).
     QString read(const QString& application, const QString& section, const QString& key,
                  const QString& defaultText) const override;
     // False when the file could not be written (with the reason on standard
@@ -27,11 +45,16 @@ public:
     bool writeAll(const QString& application, const QString& section,
                   const SettingsEntries& entries) override;
 
-    // The file that holds `application`'s settings.
+    // The file that holds `application`'s settings; empty with no folder.
     QString fileName(const QString& application) const;
 
 private:
+    void warnOnce(const QString& about, const QString& text) const;
+
     QString organization_;
+    QString configFolder_;
+    std::chrono::milliseconds lockWait_;
+    mutable QSet<QString> warned_;
 };
 
 } // namespace tavrin

@@ -86,6 +86,10 @@ void TabControl::paintEvent(QPaintEvent*) {
     frame.shape = QTabBar::RoundedNorth;
     frame.tabBarSize = QSize(width(), tabHeight_);
     painter.drawPrimitive(QStyle::PE_FrameTabWidget, frame);
+    // The page is the window's button face, not the style's lighter panel:
+    // everything inside the frame's edges.
+    const int edge = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, this);
+    painter.fillRect(frame.rect.adjusted(edge, edge, -edge, -edge), palette().button());
 }
 
 } // namespace tavrin

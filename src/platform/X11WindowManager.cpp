@@ -53,6 +53,28 @@ xcb_window_t rootOf(xcb_connection_t* connection, xcb_window_t window) {
     return reply ? reply->root : xcb_window_t(XCB_WINDOW_NONE);
 }
 
+// Asks the window manager to add or remove _NET_WM_STATE_ABOVE on a mapped
+// window: the client message of the window manager specification, sent to
+// the root window.
+void requestAboveState(xcb_connection_t* connection, xcb_window_t root, xcb_window_t window,
+                       bool above) {
+    constexpr uint32_t kRemove = 0;
+    constexpr uint32_t kAdd = 1;
+    constexpr uint32_t kFromApplication = 1;
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = window;
+    message.type = atom(connection, "_NET_WM_STATE");
+    message.data.data32[0] = above ? kAdd : kRemove;
+    message.data.data32[1] = atom(connection, "_NET_WM_STATE_ABOVE");
+    message.data.data32[2] = 0;
+    message.data.data32[3] = kFromApplication;
+    xcb_send_event(connection, 0, root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&message));
+}
+
 QWindow* ownWindow(quintptr handle) {
     for (QWindow* window : QGuiApplication::allWindows()) {
         if (window->handle() != nullptr && window->winId() == handle) {
@@ -76,11 +98,21 @@ qint32 X11WindowManager::setTopmost(quintptr handle, bool topmost) {
         return 0;
     }
     const auto id = static_cast<xcb_window_t>(handle);
-    // Qt's xcb window sends the state change to the window manager, or sets
-    // it on a window not yet mapped, without recreating the window.
+    const xcb_window_t root = rootOf(connection, id);
+    // Qt's xcb window sets the state on a window not yet mapped and keeps its
+    // own flags in step, without recreating the window; it sends nothing for
+    // a flag it already has, though the window manager's state may have
+    // changed since (the user's own choice in the window menu). So for a
+    // flag it already has the request goes to the window manager from here:
+    // one request for each call, never two that could cross a change the
+    // user makes in between.
+    const bool changed = window->flags().testFlag(Qt::WindowStaysOnTopHint) != topmost;
     window->setFlag(Qt::WindowStaysOnTopHint, topmost);
+    if (!changed && window->isVisible()) {
+        requestAboveState(connection, root, id, topmost);
+    }
     xcb_flush(connection);
-    return windowManagerSupportsAbove(connection, rootOf(connection, id)) ? 1 : 0;
+    return windowManagerSupportsAbove(connection, root) ? 1 : 0;
 }
 
 bool preferXcbOnWayland(int argc, const char* const* argv) {

@@ -14,10 +14,14 @@
 #include "WindowPositionMemory.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -49,6 +53,7 @@ QRect pixels(const int (&twips)[4]) {
             twipsToPixels(twips[3])};
 }
 
+const QString kIconResource = QStringLiteral(":/icons/tavrin.xpm");
 const QString kDataFile = QStringLiteral("tavrin.mdb");
 const QString kTableName = QStringLiteral("Kelvor");
 
@@ -60,6 +65,7 @@ Form1::Form1(Form1Platform platform, QWidget* parent)
       platform_(std::move(platform)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Merolan【Kelvor】 JIS B 2210・2220・2313"));
+    setWindowIcon(QIcon::fromTheme(QStringLiteral(TAVRIN_APP_ID), QIcon(kIconResource)));
     buildMenus();
     buildClient();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -102,6 +108,12 @@ void Form1::buildMenus() {
     about_ = help->addAction(QStringLiteral("Merolanについて"));
     about_->setObjectName(QStringLiteral("About"));
     connect(about_, &QAction::triggered, this, [this] { run([this] { About_Click(); }); });
+
+    // An open menu takes the keyboard, and with it the window's shortcuts:
+    // the menus hand the two keys on.
+    for (QMenu* menu : {file, view, frontTop, help}) {
+        menu->installEventFilter(this);
+    }
 }
 
 void Form1::buildClient() {
@@ -294,6 +306,23 @@ void Form1::SSTab1_Click(int /*previousTab*/) {
             return;
         }
     }
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && qobject_cast<QMenu*>(watched) != nullptr) {
+        const QKeySequence key(static_cast<QKeyEvent*>(event)->keyCombination());
+        for (QAction* item : {formTopOn_, formTopOff_}) {
+            if (key == item->shortcut()) {
+                // As a click on the item: the menus close, then the command runs.
+                while (QWidget* popup = QApplication::activePopupWidget()) {
+                    popup->close();
+                }
+                item->trigger();
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -76,6 +76,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // F4 and F5 pressed while one of the window's menus is open.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();

@@ -1,5 +1,6 @@
 #include "SheetBuilder.h"
 
+#include "CaptionLabel.h"
 #include "DataControl.h"
 #include "JapaneseFont.h"
 #include "PictureBox.h"
@@ -57,7 +58,7 @@ QLabel* SheetBuilder::makeValueBox(const ValueBoxDef& def) {
 }
 
 QLabel* SheetBuilder::makeCaptionLabel(const CaptionLabelDef& def) {
-    auto* label = new PlainLabel(QString::fromStdString(def.caption));
+    auto* label = new CaptionLabel(QString::fromStdString(def.caption), twipsToPixels(def.height));
     label->setObjectName(QStringLiteral("Label0(%1)").arg(def.index));
     label->setFont(fittedFont(japaneseFont(def.points), label->text(), twipsToPixels(def.width)));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -46,16 +46,17 @@ float WindowPositionMemory::restore(const QString& key, float current) const {
     return *value;
 }
 
-bool WindowPositionMemory::save(float left, float top) {
+void WindowPositionMemory::save(float left, float top) {
     if (!store_.writeAll(kApplication, kSection,
                          {{kLeftKey, toText(left)}, {kTopKey, toText(top)}})) {
-        qWarning().noquote() << QStringLiteral("tavrin: could not save the window position: "
-                                               "%1/%2 and %3 not written")
-                                    .arg(kSection, kLeftKey, kTopKey);
-        return false;
+        throw SaveFailed(QStringLiteral("ウィンドウの位置を保存できませんでした。"
+                                        "書き込まれなかったキー: %1/%2, %1/%3")
+                             .arg(kSection, kLeftKey, kTopKey));
     }
-    return true;
 }
+
+WindowPositionMemory::SaveFailed::SaveFailed(const QString& text)
+    : std::runtime_error(text.toStdString()) {}
 
 bool WindowPositionMemory::reachable(const QRectF& captionBar, const QList<QRect>& screens) {
     for (const QRect& screen : screens) {

@@ -5,6 +5,7 @@
 #include <QRectF>
 #include <QString>
 #include <optional>
+#include <stdexcept>
 
 namespace tavrin {
 
@@ -14,9 +15,9 @@ class SettingsStore;
 // the locale's decimal text of single-precision numbers under
 // "Tavrin" / "Form1_StrtUp" / "X1" and "Y1".
 //
-// Problems with the store never end the program: a stored text that is not a
-// number is ignored with a warning on standard error (the next save replaces
-// it), and a save that the store refuses is reported there too.
+// A stored text that is not a number is ignored with a warning on standard
+// error (the next save replaces it); a save that the store refuses is an
+// error of the handler that saves.
 class WindowPositionMemory {
 public:
     static const QString kApplication;
@@ -29,12 +30,18 @@ public:
     // The stored value of `key`, or `current` where none is stored or the
     // stored text is not a finite number (then with a warning).
     float restore(const QString& key, float current) const;
+    // The store refused a save; the text names the keys not written.
+    class SaveFailed : public std::runtime_error {
+    public:
+        explicit SaveFailed(const QString& text);
+    };
+
     // Writes Left under "X1" and Top under "Y1" in one write of the store, so
     // that when several copies of the program close at once the store holds
-    // both keys of one of them, never X1 of one and Y1 of another. False,
-    // with a warning naming the keys, when the store refused the write; then
-    // it keeps both of its earlier keys.
-    bool save(float left, float top);
+    // both keys of one of them, never X1 of one and Y1 of another. Throws
+    // SaveFailed, naming both keys, when the store refused the write; it then
+    // keeps both of its earlier keys.
+    void save(float left, float top);
 
     // The locale's text of a single-precision number: the locale's decimal
     // separator, no group separators, a leading minus.

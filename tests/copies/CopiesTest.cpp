@@ -15,6 +15,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <iostream>
 #include <memory>
@@ -307,8 +308,27 @@ TEST_F(CopiesTest, TheLastFrameCloseWinsWithEveryKeyFromTheSameCopy) {
     EXPECT_EQ(settingsFile(), settingsText(saved[2].first, saved[2].second));
 }
 
+TEST_F(CopiesTest, TheSessionsEndSignalsCloseTheWindowFromItsFrame) {
+    const struct {
+        const char* name;
+        int number;
+    } endings[] = {{"SIGTERM", SIGTERM}, {"SIGHUP", SIGHUP}};
+    int step = 0;
+    for (const auto& s : endings) {
+        SCOPED_TRACE(s.name);
+        auto copies = start(1);
+        expectFirstRowShown(*copies[0]);
+        const auto [x1, y1] = moveTo(*copies[0], {30 + 20 * step, 40 + 10 * step});
+        ++step;
+        copies[0]->signal(s.number);
+        EXPECT_EQ(copies[0]->nextReport(kWaitMs), QStringList({"closing"}));
+        expectEnded(*copies[0]);
+        EXPECT_EQ(settingsFile(), settingsText(x1, y1));
+    }
+}
+
 // Rounds of copies closed at the same moment, in batches of rounds that CTest
-// can run side by side: a round mostly waits, for QSettings' lock file.
+// can run side by side.
 class CopiesClosingTogetherTest : public CopiesTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(CopiesClosingTogetherTest, EveryLookAtTheFileFindsOneCopysCompleteSet) {
@@ -377,6 +397,8 @@ TEST_P(CopiesClosingTogetherTest, EveryLookAtTheFileFindsOneCopysCompleteSet) {
         for (auto& copy : copies) {
             expectEnded(*copy);
         }
+        // None of them waits long for another's write.
+        EXPECT_LT(closing.elapsed(), 2000);
         longestClose = std::max(longestClose, closing.elapsed());
         look(round);
 

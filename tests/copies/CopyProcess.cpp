@@ -2,6 +2,7 @@
 
 #include <QDeadlineTimer>
 #include <QFile>
+#include <csignal>
 
 namespace tavrin::test {
 
@@ -18,6 +19,12 @@ CopyProcess::~CopyProcess() {
     if (process_->state() != QProcess::NotRunning) {
         process_->kill();
         process_->waitForFinished();
+    }
+}
+
+void CopyProcess::signal(int number) {
+    if (process_->state() == QProcess::Running) {
+        ::kill(static_cast<pid_t>(process_->processId()), number);
     }
 }
 

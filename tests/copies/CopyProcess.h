@@ -24,6 +24,8 @@ public:
     // copy ended first.
     QStringList nextReport(int timeoutMs);
     void send(const QByteArray& command);
+    // Sends the copy the signal `number`, as the session does at its end.
+    void signal(int number);
 
     bool running();
     // Waits for the end; false when the copy still runs after `timeoutMs`.

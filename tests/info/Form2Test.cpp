@@ -150,6 +150,27 @@ TEST_F(Form2Test, EveryLabelHasItsCaptionPlaceFontAndLook) {
     EXPECT_EQ(form.Label12()->text(), contact);
 }
 
+TEST_F(Form2Test, TheAddressIsDrawnInBlueAndTheListInTheTextColour) {
+    const QImage image = form.grab().toImage();
+    const auto count = [&](const QLabel* label, const QColor& colour) {
+        int pixels = 0;
+        const QRect rect = label->geometry();
+        for (int y = rect.top(); y <= rect.bottom(); ++y) {
+            for (int x = rect.left(); x <= rect.right(); ++x) {
+                pixels += image.pixelColor(x, y) == colour;
+            }
+        }
+        return pixels;
+    };
+    const QColor blue(0, 0, 255);
+    const QColor text = form.palette().color(QPalette::ButtonText);
+    const QLabel* address = form.Label13(Form2::kAddressIndex);
+    EXPECT_GT(count(address, blue), 20);
+    EXPECT_EQ(count(address, text), 0);
+    EXPECT_EQ(count(form.Label13(0), blue), 0);
+    EXPECT_GT(count(form.Label13(0), text), 20);
+}
+
 TEST_F(Form2Test, HasTheSeparatorAndTheCancelButtonWithTheOnlyFocus) {
     const QFrame* frame = form.Frame1();
     EXPECT_EQ(frame->objectName(), QStringLiteral("Frame1"));

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <gtest/gtest.h>
 
 namespace tavrin {
@@ -142,6 +143,42 @@ TEST_F(AlwaysOnTopTest, F4AndF5WorkWithNoMenuOpenAndAltF4IsNotF4) {
     QTest::keyClick(&form, Qt::Key_F4, Qt::AltModifier);
     EXPECT_EQ(windowManager.calls.size(), 2u);
     EXPECT_EQ(shown(form), kOff);
+}
+
+TEST_F(AlwaysOnTopTest, F4AndF5WorkWhileAMenuIsOpen) {
+    ProgramRun run(settings, windowManager);
+    Form1& form = run.start();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    auto* view = form.findChild<QMenu*>("View");
+    auto* frontTop = form.findChild<QMenu*>("FrontTop");
+    auto* file = form.findChild<QMenu*>("file");
+    // Each menu open in its turn: a top-level menu, and the submenu that
+    // shows the items themselves.
+    struct Case {
+        std::vector<QMenu*> open;
+        Qt::Key key;
+        Shown after;
+    };
+    const Case cases[] = {
+        {{file}, Qt::Key_F4, kOn},
+        {{view}, Qt::Key_F5, kOff},
+        {{view, frontTop}, Qt::Key_F4, kOn},
+        {{view, frontTop}, Qt::Key_F5, kOff},
+    };
+    std::size_t calls = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.open.back()->objectName().toStdString());
+        for (QMenu* menu : c.open) {
+            menu->popup(form.mapToGlobal(QPoint(20, 20)));
+            ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activePopupWidget() == menu; }));
+        }
+        QTest::keyClick(c.open.back(), c.key);
+        EXPECT_EQ(windowManager.calls.size(), ++calls);
+        EXPECT_EQ(shown(form), c.after);
+        // As a click on the item does, the key closes the menus.
+        EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() == nullptr; }));
+    }
 }
 
 // A form whose handle reads are counted.

@@ -1,9 +1,12 @@
 #include "PositionFixture.h"
+#include "SessionEnd.h"
 #include "X11WindowManager.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QLocale>
 #include <QPushButton>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <optional>
 
@@ -158,7 +161,7 @@ TEST_F(PositionMemoryTest, ABadStoredTextIsReplacedByTheNextSave) {
     EXPECT_EQ(settings.value("Y1"), "450");
 }
 
-TEST_F(PositionMemoryTest, ARefusedSaveWarnsAndNeitherEndsTheProgramNorStopsTheClose) {
+TEST_F(PositionMemoryTest, ARefusedSaveShowsTheErrorBoxNamingTheKeysAndEnds) {
     // The store refuses the write that holds either key; it then keeps both
     // earlier keys, never one new and one old.
     const QSet<QString> cases[] = {{"X1", "Y1"}, {"Y1"}, {"X1"}};
@@ -168,19 +171,40 @@ TEST_F(PositionMemoryTest, ARefusedSaveWarnsAndNeitherEndsTheProgramNorStopsTheC
         settings = fresh;
         store("15", "30");
         settings.refused = refused;
-        WarningLog warnings;
         ProgramRun run(settings, windowManager);
         Form1& form = run.start();
         form.move(40, 30);
         closeFromFrame(form);
-        EXPECT_FALSE(form.isVisible());
         EXPECT_EQ(settings.writes, QStringList({"X1=600", "Y1=450"}));
-        EXPECT_TRUE(warnings.mentions("Form1_StrtUp/X1 and Y1 not written"))
-            << warnings.lines().join('\n').toStdString();
-        EXPECT_TRUE(run.messages.handlerErrors.isEmpty());
-        EXPECT_TRUE(run.programEnd.exitCodes.empty());
+        ASSERT_EQ(run.messages.handlerErrors.size(), 1);
+        const QString box = run.messages.handlerErrors[0];
+        EXPECT_TRUE(box.contains("Form1_StrtUp/X1") && box.contains("Form1_StrtUp/Y1"))
+            << box.toStdString();
+        EXPECT_EQ(run.programEnd.exitCodes, std::vector<int>{1});
         EXPECT_EQ(settings.value("X1"), "15");
         EXPECT_EQ(settings.value("Y1"), "30");
+    }
+}
+
+TEST_F(PositionMemoryTest, TheSessionsEndClosesAModalWindowThenTheFrame) {
+    for (const int number : {SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(number);
+        SpyStore fresh;
+        settings = fresh;
+        ProgramRun run(settings, windowManager);
+        Form1& form = run.start();
+        form.move(40, 30);
+        QDialog information;
+        information.setWindowModality(Qt::ApplicationModal);
+        information.show();
+        ASSERT_EQ(QApplication::activeModalWidget(), &information);
+        SessionEnd sessionEnd(form);
+        ASSERT_TRUE(sessionEnd.watching());
+        ASSERT_EQ(::raise(number), 0);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !form.isVisible(); }, 5000));
+        EXPECT_FALSE(information.isVisible());
+        EXPECT_EQ(settings.writes, QStringList({"X1=600", "Y1=450"}));
+        EXPECT_TRUE(run.programEnd.exitCodes.empty());
     }
 }
 

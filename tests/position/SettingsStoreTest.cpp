@@ -3,10 +3,13 @@
 // reads them.
 #include "PositionFixture.h"
 #include "QSettingsStore.h"
+#include "UserConfigFolder.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QLockFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -128,6 +131,138 @@ TEST(QSettingsStoreTest, AHandEditedBadValueIsIgnoredAndTheNextSaveReplacesIt) {
     form.move(40, 30);
     form.close();
     EXPECT_EQ(store.read("Tavrin", kSection, "X1", ""), "600");
+}
+
+// Closes the window from its frame and answers how long the close took, in
+// milliseconds.
+qint64 closeFromFrame(Form1& form) {
+    QElapsedTimer timer;
+    timer.start();
+    form.close();
+    QCoreApplication::processEvents();
+    return timer.elapsed();
+}
+
+TEST(QSettingsStoreTest, ALockThatIsNeverFreedEndsTheSaveWithinItsBound) {
+    const QByteArray earlier = "[Form1_StrtUp]\nX1=15\nY1=30\n";
+    // A folder in the lock file's place, and a lock that a live program holds.
+    for (const bool folder : {true, false}) {
+        SCOPED_TRACE(folder ? "folder" : "held");
+        const QString organization = folder ? "LockFolder" : "LockHeld";
+        const QString file = configHome() + "/" + organization + "/Tavrin.ini";
+        writeFile(file, earlier);
+        QLockFile held(file + ".lock");
+        if (folder) {
+            ASSERT_TRUE(QDir().mkpath(file + ".lock/inside"));
+        } else {
+            ASSERT_TRUE(held.tryLock(0));
+        }
+        QSettingsStore store(organization, configHome(), std::chrono::milliseconds(1500));
+        WarningLog warnings;
+        QElapsedTimer timer;
+        timer.start();
+        EXPECT_FALSE(store.write("Tavrin", kSection, "X1", "600"));
+        EXPECT_LT(timer.elapsed(), 2500);
+        EXPECT_TRUE(warnings.mentions("lock")) << warnings.lines().join('\n').toStdString();
+        EXPECT_EQ(contents(file), earlier);
+        EXPECT_EQ(store.read("Tavrin", kSection, "X1", ""), "15"); // a read takes no lock
+
+        // The frame close that saves ends within three seconds, with the box.
+        RecordingWindowManager windowManager;
+        ProgramRun run(store, windowManager);
+        Form1& form = run.start();
+        EXPECT_LT(closeFromFrame(form), 3000);
+        EXPECT_EQ(run.messages.handlerErrors.size(), 1);
+        EXPECT_EQ(run.programEnd.exitCodes, std::vector<int>{1});
+        EXPECT_EQ(contents(file), earlier);
+    }
+}
+
+TEST(QSettingsStoreTest, AFileThatCannotBeParsedWarnsOnReadAndIsNeverWrittenOver) {
+    const QByteArray broken("\0[Form1_StrtUp]\nX1=600\nY1=450\n", 29);
+    const QString file = configHome() + "/Broken/Tavrin.ini";
+    writeFile(file, broken);
+    QSettingsStore store(QStringLiteral("Broken"));
+    {
+        WarningLog warnings;
+        EXPECT_EQ(store.read("Tavrin", kSection, "X1", "7"), "7");
+        EXPECT_TRUE(warnings.mentions("cannot read " + file))
+            << warnings.lines().join('\n').toStdString();
+        EXPECT_FALSE(store.writeAll("Tavrin", kSection, {{"X1", "15"}, {"Y1", "30"}}));
+        EXPECT_TRUE(warnings.mentions("cannot write " + file))
+            << warnings.lines().join('\n').toStdString();
+    }
+    EXPECT_EQ(contents(file), broken);
+
+    // The window opens at its own position and its close reports the refusal.
+    RecordingWindowManager windowManager;
+    ProgramRun run(store, windowManager);
+    Form1& form = run.start();
+    EXPECT_EQ(form.frameGeometry().topLeft(), QPoint(0, 0));
+    form.move(40, 30);
+    closeFromFrame(form);
+    EXPECT_EQ(run.messages.handlerErrors.size(), 1);
+    EXPECT_EQ(contents(file), broken);
+}
+
+TEST(UserConfigFolderTest, TakesTheFirstUsableFolderAndNeverTheRoot) {
+    struct Case {
+        const char* xdgConfigHome;
+        const char* home;
+        const char* accountHome;
+        const char* folder;
+    };
+    const Case cases[] = {
+        {"/x/config", "/home/u", "/home/a", "/x/config"},
+        {"", "/home/u", "/home/a", "/home/u/.config"},
+        {"relative", "/home/u/", "", "/home/u/.config"},
+        {"", "", "/home/a", "/home/a/.config"},
+        {"", "/", "/home/a", "/home/a/.config"},
+        {"", "relative", "/home/a", "/home/a/.config"},
+        {"/", "", "", ""},
+        {"", "", "/", ""},
+        {"", "", "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.xdgConfigHome) + " " + c.home + " " + c.accountHome);
+        EXPECT_EQ(UserConfigFolder::from(c.xdgConfigHome, c.home, c.accountHome), c.folder);
+    }
+}
+
+TEST(UserConfigFolderTest, WithHomeAndXdgConfigHomeUnsetTakesTheAccountsHome) {
+    const QByteArray home = qgetenv("HOME");
+    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+    qunsetenv("HOME");
+    qunsetenv("XDG_CONFIG_HOME");
+    const QString found = UserConfigFolder::find();
+    const QString account = UserConfigFolder::accountHome();
+    qputenv("HOME", home);
+    qputenv("XDG_CONFIG_HOME", config);
+    ASSERT_FALSE(account.isEmpty());
+    if (QDir::cleanPath(account) == "/") {
+        EXPECT_EQ(found, "");
+    } else {
+        EXPECT_EQ(found, QDir::cleanPath(account) + "/.config");
+    }
+    EXPECT_FALSE(QSettingsStore(QStringLiteral("Unset")).fileName("Tavrin").startsWith("/.config"));
+}
+
+TEST(QSettingsStoreTest, WithNoFolderNothingIsKeptAndOneWarningSaysSo) {
+    QSettingsStore store(QStringLiteral("Nowhere"), QString());
+    EXPECT_EQ(store.fileName("Tavrin"), "");
+    WarningLog warnings;
+    RecordingWindowManager windowManager;
+    {
+        ProgramRun run(store, windowManager);
+        Form1& form = run.start();
+        form.move(40, 30);
+        closeFromFrame(form);
+        EXPECT_TRUE(run.messages.handlerErrors.isEmpty());
+        EXPECT_TRUE(run.programEnd.exitCodes.empty());
+    }
+    EXPECT_EQ(warnings.lines().filter("no home folder").size(), 1)
+        << warnings.lines().join('\n').toStdString();
+    EXPECT_FALSE(QFile::exists("/.config/Nowhere"));
 }
 
 } // namespace

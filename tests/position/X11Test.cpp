@@ -1,21 +1,34 @@
 // The always-on-top switch and the window position on a real X server:
 // main() starts Xvfb on a display it picks itself and runs the tests on Qt's
 // xcb platform; the tests that need a window manager start openbox.
+#include "DataControl.h"
+#include "Form2.h"
 #include "PositionFixture.h"
+#include "QSettingsStore.h"
+#include "RecordingShell.h"
+#include "SessionEnd.h"
 #include "StatusBar.h"
 #include "X11WindowManager.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMenu>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QToolButton>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <xcb/xcb.h>
 
 extern char** environ;
 
@@ -139,6 +152,62 @@ bool windowManagerRunning() {
     return runTool("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}).contains("window id");
 }
 
+QString property(WId window, const char* name) {
+    return runTool("xprop", {"-id", QString::number(window), name});
+}
+
+bool above(WId window) {
+    return netWmState(window).contains("_NET_WM_STATE_ABOVE");
+}
+
+// Asks the window manager to add or remove the above state, as its own
+// window menu does for the user, from a connection of its own.
+void askWindowManager(WId window, bool add) {
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    ASSERT_EQ(xcb_connection_has_error(connection), 0);
+    const auto atom = [&](const char* name) {
+        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+            connection,
+            xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name),
+            nullptr);
+        const xcb_atom_t value = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+        std::free(reply);
+        return value;
+    };
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = static_cast<xcb_window_t>(window);
+    message.type = atom("_NET_WM_STATE");
+    message.data.data32[0] = add ? 1 : 0;
+    message.data.data32[1] = atom("_NET_WM_STATE_ABOVE");
+    message.data.data32[3] = 2; // from a pager, as the user's own choice
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    xcb_send_event(connection, 0, root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&message));
+    xcb_flush(connection);
+    xcb_disconnect(connection);
+}
+
+// How far the centre of a window's frame lies from the screen's centre, as
+// the X server has it: the client area and the frame the window manager
+// drew around it, if any.
+int offCentre(WId window, const QScreen& screen) {
+    const QRect client = serverGeometry(window);
+    const QList<int> extents = frameExtents(window).value_or(QList<int>{0, 0, 0, 0});
+    const QRect frame = client.adjusted(-extents[0], -extents[2], extents[1], extents[3]);
+    return (frame.center() - screen.geometry().center()).manhattanLength();
+}
+
+// The waits of the tests below, for what the window manager does: generous,
+// as the sanitizer build under a full CTest run is slow.
+constexpr int kSlowWaitMs = 15000;
+
+bool iconic(WId window) {
+    return property(window, "WM_STATE").contains("Iconic");
+}
+
 // The real window manager layer, with the answers it gave.
 class AnsweringWindowManager final : public WindowManager {
 public:
@@ -184,6 +253,16 @@ TEST_F(X11Test, WithoutAWindowManagerTheChangeIsRefused) {
     EXPECT_EQ(form.StatusBar1()->panelText(2), "FormTop");
 }
 
+TEST_F(X11Test, TheInformationWindowOpensCentredWithNoWindowManager) {
+    test::RecordingShell shell;
+    Form2 form2(shell);
+    form2.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form2));
+    QTest::qWait(200);
+    EXPECT_LE(offCentre(form2.winId(), *form2.screen()), 2)
+        << serverGeometry(form2.winId()).x() << "," << serverGeometry(form2.winId()).y();
+}
+
 class X11WindowManagerTest : public X11Test {
 protected:
     void SetUp() override {
@@ -206,6 +285,18 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([&] { return frameExtents(form.winId()).has_value(); }, 5000));
         QTest::qWait(200);
     }
+
+    // Starts a main window over `settings` and `manager` and shows it.
+    Form1& startShown() {
+        run = std::make_unique<ProgramRun>(settings, manager);
+        Form1& form = run->start();
+        show(form);
+        return form;
+    }
+
+    SpyStore settings;
+    AnsweringWindowManager manager;
+    std::unique_ptr<ProgramRun> run;
 };
 
 TEST_F(X11WindowManagerTest, F4AndF5SwitchTheAboveStateWithoutMovingTheWindow) {
@@ -275,6 +366,180 @@ TEST_F(X11WindowManagerTest, TheFrameOpensAtTheRestoredPositionAndAltF4SavesIt) 
         EXPECT_EQ(settings.value("Y1"), QString::number(c.frame.y() * 15));
         EXPECT_TRUE(run.programEnd.exitCodes.empty());
     }
+}
+
+TEST_F(X11WindowManagerTest, TheMainWindowCarriesTheProgramIconAndFourDistinctArrows) {
+    Form1& form = startShown();
+    const QString icon = property(form.winId(), "_NET_WM_ICON");
+    EXPECT_TRUE(icon.contains("Icon (32 x 32)")) << icon.left(200).toStdString();
+    // The data control's four arrows, as the window shows them, all differ.
+    QList<QImage> arrows;
+    for (int which = 0; which < 4; ++which) {
+        arrows << form.Data1()->button(which)->grab().toImage();
+    }
+    for (int a = 0; a < 4; ++a) {
+        for (int b = a + 1; b < 4; ++b) {
+            EXPECT_NE(arrows[a], arrows[b]) << a << " and " << b;
+        }
+    }
+    // First and last draw their nine-pixel bar beside the triangle.
+    const auto black = [](const QImage& image) {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                count += image.pixelColor(x, y) == Qt::black;
+            }
+        }
+        return count;
+    };
+    EXPECT_EQ(black(arrows[0]), black(arrows[1]) + 9);
+    EXPECT_EQ(black(arrows[3]), black(arrows[2]) + 9);
+}
+
+TEST_F(X11WindowManagerTest, EachCommandSetsTheStateTheWindowManagerChangedSince) {
+    Form1& form = startShown();
+    const WId window = form.winId();
+    // The user changes the state from the window manager's menu between the
+    // commands; each command still leaves the state its menu item shows.
+    const struct {
+        const char* key;
+        bool userBefore; // what the user made of the state before the key
+        bool after;
+    } steps[] = {{"F4", false, true},
+                 {"F4", false, true},
+                 {"F5", true, false},
+                 {"F5", true, false},
+                 {"F4", false, true}};
+    int number = 0;
+    for (const auto& step : steps) {
+        SCOPED_TRACE(testing::Message() << "step " << ++number << ", " << step.key);
+        // Asked again until it shows: under load a request may cross one
+        // still on its way from the previous step.
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                askWindowManager(window, step.userBefore);
+                return QTest::qWaitFor([&] { return above(window) == step.userBefore; }, 1000);
+            },
+            kSlowWaitMs))
+            << netWmState(window).toStdString();
+        pressKeys(form, step.key);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return above(window) == step.after; }, kSlowWaitMs))
+            << netWmState(window).toStdString();
+        EXPECT_EQ(form.action("FormTop_ON")->isChecked(), step.after);
+    }
+}
+
+TEST_F(X11WindowManagerTest, F4AndF5WorkWithAMenuOpen) {
+    Form1& form = startShown();
+    const WId window = form.winId();
+    const struct {
+        const char* open; // keys that open the menu
+        const char* menu; // the menu then open
+        const char* key;
+        bool after;
+    } cases[] = {{"alt+f", "file", "F4", true},
+                 {"alt+v", "View", "F5", false},
+                 {"alt+v Right", "FrontTop", "F4", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.menu);
+        pressKeys(form, QString::fromLatin1(c.open).split(' ').first());
+        if (QString::fromLatin1(c.open).contains(' ')) {
+            QTest::qWait(200);
+            runTool("xdotool", {"key", QString::fromLatin1(c.open).split(' ').last()});
+        }
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                const QWidget* popup = QApplication::activePopupWidget();
+                return popup != nullptr && popup->objectName() == c.menu;
+            },
+            5000));
+        runTool("xdotool", {"key", "--clearmodifiers", c.key});
+        EXPECT_TRUE(QTest::qWaitFor([&] { return above(window) == c.after; }, kSlowWaitMs))
+            << netWmState(window).toStdString();
+        EXPECT_EQ(form.action("FormTop_ON")->isChecked(), c.after);
+        EXPECT_TRUE(
+            QTest::qWaitFor([] { return !QApplication::activePopupWidget(); }, kSlowWaitMs));
+    }
+}
+
+TEST_F(X11WindowManagerTest, SigtermSavesThePositionTheFrameStandsAt) {
+    settings.put("X1", "3000");
+    settings.put("Y1", "2250");
+    Form1& form = startShown();
+    const SessionEnd sessionEnd(form);
+    settings.memory.values.clear();
+    ASSERT_EQ(::raise(SIGTERM), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form.isVisible(); }, kSlowWaitMs));
+    EXPECT_EQ(settings.value("X1"), "3000");
+    EXPECT_EQ(settings.value("Y1"), "2250");
+}
+
+TEST_F(X11WindowManagerTest, AStaleLockLetsAltF4EndWithinThreeSeconds) {
+    const QTemporaryDir config;
+    ASSERT_TRUE(QDir().mkpath(config.filePath("Tavrin/Tavrin.ini.lock")));
+    QSettingsStore store(QStringLiteral("Tavrin"), config.path());
+    ProgramRun run(store, manager);
+    Form1& form = run.start();
+    show(form);
+    QElapsedTimer closing;
+    pressKeys(form, "alt+F4");
+    closing.start();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !run.programEnd.exitCodes.empty(); }, kSlowWaitMs));
+    EXPECT_LT(closing.elapsed(), 3000);
+    EXPECT_EQ(run.messages.handlerErrors.size(), 1);
+    EXPECT_EQ(run.programEnd.exitCodes, std::vector<int>{1});
+}
+
+TEST_F(X11WindowManagerTest, TheInformationWindowOpensCentredAndCannotStayMinimised) {
+    Form1& form = startShown();
+
+    test::RecordingShell shell;
+    Form2 form2(shell);
+    form2.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form2));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return frameExtents(form2.winId()).has_value(); }, kSlowWaitMs));
+    QTest::qWait(300);
+    const WId window = form2.winId();
+    EXPECT_LE(offCentre(window, *form2.screen()), 2)
+        << serverGeometry(window).x() << "," << serverGeometry(window).y();
+
+    // The hints ask for no minimise (openbox offers it to every dialog all
+    // the same), and the address is drawn in blue.
+    EXPECT_TRUE(property(window, "_NET_WM_WINDOW_TYPE").contains("_NET_WM_WINDOW_TYPE_DIALOG"));
+    const QRegularExpressionMatch motif =
+        QRegularExpression(R"(= 0x([0-9a-f]+), 0x([0-9a-f]+), 0x([0-9a-f]+))")
+            .match(property(window, "_MOTIF_WM_HINTS"));
+    ASSERT_TRUE(motif.hasMatch()) << property(window, "_MOTIF_WM_HINTS").toStdString();
+    const uint flags = motif.captured(1).toUInt(nullptr, 16);
+    const uint functions = motif.captured(2).toUInt(nullptr, 16);
+    const uint decorations = motif.captured(3).toUInt(nullptr, 16);
+    constexpr uint kFunctionsGiven = 1, kDecorationsGiven = 2, kAll = 1;
+    constexpr uint kMinimiseFunction = 8, kCloseFunction = 32, kMinimiseButton = 32;
+    EXPECT_TRUE((flags & kFunctionsGiven) && !(functions & kAll) &&
+                !(functions & kMinimiseFunction) && (functions & kCloseFunction))
+        << functions;
+    EXPECT_TRUE((flags & kDecorationsGiven) && !(decorations & kAll) &&
+                !(decorations & kMinimiseButton))
+        << decorations;
+    const QImage grab = form2.grab().toImage();
+    const QRect address = form2.Label13(Form2::kAddressIndex)->geometry();
+    int blue = 0;
+    for (int y = address.top(); y <= address.bottom(); ++y) {
+        for (int x = address.left(); x <= address.right(); ++x) {
+            blue += grab.pixelColor(x, y) == QColor(0, 0, 255);
+        }
+    }
+    EXPECT_GT(blue, 20);
+
+    // Minimised all the same: activating the main window brings it back.
+    runTool("xdotool", {"windowminimize", "--sync", QString::number(window)});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return iconic(window); }, kSlowWaitMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form2.isMinimized(); }, kSlowWaitMs));
+    runTool("xdotool", {"windowactivate", QString::number(form.winId())});
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return !iconic(window) && !form2.isMinimized(); }, kSlowWaitMs))
+        << property(window, "WM_STATE").toStdString();
 }
 
 } // namespace

@@ -42,6 +42,35 @@ TEST_F(Form1Test, OpensAsAFixedWindowWithItsCaptionAndClientArea) {
     EXPECT_EQ(form.frameGeometry().topLeft(), QPoint(0, 0));
 }
 
+TEST_F(Form1Test, TheFourArrowsReadAsFirstPreviousNextAndLast) {
+    Form1& form = harness.start();
+    QList<QImage> arrows;
+    for (int which = 0; which < 4; ++which) {
+        arrows << form.Data1()->button(which)->icon().pixmap(QSize(9, 9)).toImage();
+    }
+    const auto blackColumn = [](const QImage& image, int x) {
+        for (int y = 0; y < image.height(); ++y) {
+            if (image.pixelColor(x, y) != Qt::black) {
+                return false;
+            }
+        }
+        return true;
+    };
+    // First and last: a full bar at the outer edge; previous and next none.
+    EXPECT_TRUE(blackColumn(arrows[0], 0));
+    EXPECT_FALSE(blackColumn(arrows[1], 0));
+    EXPECT_FALSE(blackColumn(arrows[2], 8));
+    EXPECT_TRUE(blackColumn(arrows[3], 8));
+    for (int a = 0; a < 4; ++a) {
+        for (int b = a + 1; b < 4; ++b) {
+            EXPECT_NE(arrows[a], arrows[b]) << a << " and " << b;
+        }
+    }
+    // Each is the other side's mirror image.
+    EXPECT_EQ(arrows[0].mirrored(true, false), arrows[3]);
+    EXPECT_EQ(arrows[1].mirrored(true, false), arrows[2]);
+}
+
 TEST_F(Form1Test, PlacesItsControlsInTheClientArea) {
     Form1& form = harness.start();
     EXPECT_EQ(form.SSTab1()->geometry(), QRect(0, 0, 469, 505));

@@ -9,6 +9,7 @@
 #include "StatusBar.h"
 #include "TabControl.h"
 
+#include <QPainter>
 #include <QTabBar>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -33,6 +34,38 @@ QString text(const std::u32string& s) {
 
 QRect twips(int left, int top, int width, int height) {
     return {left / 15, top / 15, width / 15, height / 15};
+}
+
+// The dark pixels of a caption label as it paints itself on a white ground,
+// and of its text painted where nothing cuts it off: the same when the label
+// shows all of its letters.
+int darkPixels(const QImage& image) {
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            dark += qGray(image.pixel(x, y)) < 128;
+        }
+    }
+    return dark;
+}
+
+int inkInside(QLabel& label) {
+    QImage image(label.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    label.render(&image, {}, {}, QWidget::DrawChildren);
+    return darkPixels(image);
+}
+
+int inkOf(const QString& text, const QFont& font) {
+    QImage image(QFontMetrics(font).horizontalAdvance(text) + 20, 4 * font.pixelSize(),
+                 QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QPoint(0, 2 * font.pixelSize()), text);
+    painter.end();
+    return darkPixels(image);
 }
 
 class SheetsTest : public ::testing::Test {
@@ -84,8 +117,11 @@ TEST_F(SheetsTest, EveryControlStandsWhereTheTablesPutIt) {
             EXPECT_EQ(label->frameShape(), QFrame::NoFrame);
             EXPECT_FALSE(label->autoFillBackground());
             EXPECT_EQ(label->textFormat(), Qt::PlainText);
-            // Sized to its text.
+            // As wide as its text, as tall as at design.
             EXPECT_EQ(label->size(), label->sizeHint());
+            EXPECT_EQ(label->height(), expected.height / 15);
+            EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()));
+            EXPECT_EQ(inkInside(*label), inkOf(label->text(), label->font()));
         }
         const struct {
             const char* name;
@@ -122,7 +158,10 @@ TEST_F(SheetsTest, LabelsNeitherOverlapNorLeaveTheVisibleArea) {
                 const bool nameLines = pair == "Label0(37) Label0(38)" ||
                                        pair == "Label0(39) Label0(40)" ||
                                        pair == "Label0(41) Label0(42)";
-                if (!nameLines) {
+                if (nameLines) {
+                    EXPECT_EQ(a.intersected(box->clientRect(labels[j])).height(), 1)
+                        << pair.toStdString();
+                } else {
                     EXPECT_FALSE(a.intersects(box->clientRect(labels[j]))) << pair.toStdString();
                 }
             }
@@ -144,6 +183,19 @@ TEST_F(SheetsTest, OnlyTheCurrentSheetIsShownAndEachChangeNamesItsStandard) {
         }
         EXPECT_EQ(form.StatusBar1()->panelText(1), text(kDescriptions[sheet]));
         EXPECT_EQ(form.StatusBar1()->panelText(2), QStringLiteral("FormTop"));
+    }
+}
+
+TEST_F(SheetsTest, ThePageAndTheStripBelowThePicturesAreTheButtonFace) {
+    Form1& form = harness.start();
+    const QImage image = form.client()->grab().toImage();
+    const QColor face = form.palette().color(QPalette::Button);
+    // Beside the picture box, in the strip between the size boxes and the
+    // data control, and below the data control; the window's own strip at
+    // the right edge for comparison.
+    for (const QPoint at :
+         {QPoint(2, 300), QPoint(220, 480), QPoint(230, 500), QPoint(180, 503), QPoint(469, 300)}) {
+        EXPECT_EQ(image.pixelColor(at), face) << at.x() << "," << at.y();
     }
 }
 
