@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 the Tavrin developers
+# SPDX-License-Identifier: MIT
+
 # Installs what building, running and testing need on Debian 12, where it is
 # missing.
 set -euo pipefail

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 the Tavrin developers
+# SPDX-License-Identifier: MIT
+
 # Installs what is missing, builds, and starts the viewer on the bundled sample data.
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 the Tavrin developers
+# SPDX-License-Identifier: MIT
+
 # Installs what is missing, builds, and runs every test: once in a plain
 # build, once under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 #include "JetFileReader.h"
 
 #include "JetColumnTypes.h"
@@ -6,6 +9,7 @@
 #include "JetPageCheck.h"
 #include "JetStructureCheck.h"
 #include "JetValueText.h"
+#include "ReaderAnswer.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -203,7 +207,11 @@ JetReadResult JetFileReader::read(const QString& path, const QString& tableName)
     const JetValueText values(mdb.get(), longValues);
     mdb_rewind_table(table.get());
     qint64 fetched = 0;
-    qint64 textLeft = kTableTextLimit;
+    qint64 answerLeft = ReaderAnswer::kMaxBytes - ReaderAnswer::kHeadBytes;
+    for (const QString& field : result.table.fields) {
+        answerLeft -= ReaderAnswer::textBytes(field.size());
+    }
+    qint64 cellsLeft = ReaderAnswer::kMaxCells;
     while (mdb_fetch_row(table.get())) {
         if (++fetched > rowLimit(pages, mdb.get())) {
             return fail(JetReadError::Corrupt);
@@ -215,8 +223,8 @@ JetReadResult JetFileReader::read(const QString& path, const QString& tableName)
             if (cell.error != JetReadError::None) {
                 return fail(cell.error);
             }
-            textLeft -= JetFileReader::kCellCost + cell.text.size();
-            if (textLeft < 0) {
+            answerLeft -= ReaderAnswer::textBytes(cell.text.size());
+            if (answerLeft < 0 || --cellsLeft < 0) {
                 return fail(JetReadError::Corrupt);
             }
             row.push_back(std::move(cell.text));

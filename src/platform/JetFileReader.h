@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 #include "JetReadResult.h"
@@ -13,16 +16,14 @@ namespace tavrin {
 // "15.50000000"). libmdb trusts the file it reads, so the viewer runs this
 // only inside the reading program (see JetTableReader).
 //
-// A table whose text, counting kCellCost more for each cell, passes
-// kTableTextLimit UTF-16 code units is damaged: a dimension table of 10,000
-// rows holds less than half of it, while a small file can hold numbers or
-// shared long values whose text is many times its size (each value being cut
-// at JetValueText::kMaxChars), which the viewer would have to hold.
+// A table that the viewer would refuse to take from the reading program (its
+// answer longer than ReaderAnswer::kMaxBytes, or more than
+// ReaderAnswer::kMaxCells values) is damaged, here as there: a dimension
+// table of 10,000 rows takes about a quarter of it, while a small file can
+// hold numbers or shared long values whose text is many times its size (each
+// value being cut at JetValueText::kMaxChars).
 class JetFileReader {
 public:
-    static constexpr qint64 kTableTextLimit = qint64{32} << 20;
-    static constexpr qint64 kCellCost = 12; // a QString's own size, in code units
-
     static JetReadResult read(const QString& path, const QString& tableName);
 };
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 // tavrin-read PATH TABLE: reads one table of a Jet database file and writes
 // it to standard output for the viewer. It runs apart from the viewer so
 // that a damaged file cannot take the viewer down with it, and within the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 #include "QtMessageSink.h"
 
 #include <QCoreApplication>

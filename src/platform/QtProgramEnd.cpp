@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 #include "QtProgramEnd.h"
 
 #include <QCoreApplication>

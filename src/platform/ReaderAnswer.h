@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 #include "JetReadResult.h"
@@ -20,6 +23,12 @@ public:
     // viewer's memory stays under about 150 MB whatever the reader sends.
     static constexpr qint64 kMaxBytes = 32 * 1024 * 1024;
     static constexpr qint64 kMaxCells = 1'000'000;
+
+    // An answer's length is kHeadBytes for an empty message, the counts and
+    // their frame, and textBytes(n) for each field name and value of n UTF-16
+    // code units.
+    static constexpr qint64 kHeadBytes = 20;
+    static constexpr qint64 textBytes(qint64 units) { return 4 + 2 * units; }
 
     static QByteArray encode(const JetReadResult& result);
     // False for an answer that is cut, too long, inconsistent or empty.

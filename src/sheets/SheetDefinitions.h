@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // The five sheets of the main window as plain data: tab captions, picture

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 // tavrin-bench: prints the viewer's start-up time (process start to the first
 // frame with the table open) and peak memory against a bare Qt window's that
 // shows one label, and the time of one row move and one sheet change against

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 // The viewer as it starts for a user, ending as soon as its first frame with
 // the table open has been painted; it prints its peak memory. Started by
 // tavrin-bench, which times it from process start.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 // The floor: a bare Qt window showing one label, ending after its first frame.
 
 #include "FirstFrameReport.h"

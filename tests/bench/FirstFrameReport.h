@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // The first frame of a benchmark's window: its first paint once `ready`

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 // Several copies of the viewer running at once, each a process of its own
 // (tavrin-copy, wired as the program is), over one data file in one working
 // folder and one settings file under one XDG_CONFIG_HOME.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 // The committed drawings: reproducible from the generator, the right size,
 // three colours only, and nothing drawn outside each sheet's extent.
 

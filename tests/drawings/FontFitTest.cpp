@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 // A caption too wide for its design width is narrowed, in steps of 5 %, to the
 // widest step that fits; one that fits keeps its font.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 // The two window icons: 32 x 32, transparent around the picture, drawn only
 // in colours of the standard 16-colour palette.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 // The labels laid over each drawing hide no drawn pixel, but where a box sits
 // over a centre line or takes in the end of its own leader.
 

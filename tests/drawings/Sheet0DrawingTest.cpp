@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 // Sheet 0 (flanges 5k and 10k): every coordinate of its layout, pixel by pixel.
 
 #include "DrawingFixture.h"

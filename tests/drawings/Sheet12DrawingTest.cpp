@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 // Sheets 1 and 2 (flanges 20k and 30k, one drawing): every coordinate of
 // their layout, pixel by pixel.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 // Sheet 3 (flanges 40k and 63k): every coordinate of its layout, pixel by pixel.
 
 #include "DrawingFixture.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 // Replays the inputs the fuzzer once crashed, hung or leaked on, and its seeds,
 // in this process, as the reading process reads them.
 

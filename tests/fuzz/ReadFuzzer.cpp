@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 // libFuzzer entry point: the bytes are a data file, read as the viewer reads
 // it in the reading process (open, catalog, table "Kelvor", every row). Its
 // mutator knows the structures a read follows: besides libFuzzer's own byte

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 #include "Fakes.h"
 #include "Form1.h"
 #include "Form2.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 // The homepage link through the real desktop shell: on an X server of its own,
 // Qt's desktop services run the first xdg-open on PATH, here a stand-in that
 // notes its argument in a file. Nothing is opened for real.

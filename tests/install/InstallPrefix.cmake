@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 the Tavrin developers
+# SPDX-License-Identifier: MIT
+
 # cmake -DBUILD=<build folder> -DPREFIX=<folder> -DMANIFEST=<file> -P InstallPrefix.cmake:
 # installs the build into PREFIX, emptied first, as `cmake --install` does it
 # for a user, and writes the list of installed files to MANIFEST. The build

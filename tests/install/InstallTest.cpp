@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 // The program as `cmake --install` lays it out under a prefix (the test
 // install_prefix installs it there first): the viewer and tavrin-mkdb in bin,
 // the reading program in libexec/tavrin, the menu entry, the icons, the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 // Reading tables from CSV: quoting, types, and the refusal of bad input with
 // the line it lies on.
 

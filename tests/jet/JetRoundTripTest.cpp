@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 // Files written by tavrin_jetwriter, read back by mdbtools (libmdb and its
 // commands) for both file versions.
 

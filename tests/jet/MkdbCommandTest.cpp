@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 // The tavrin-mkdb command: exit status, messages and what it leaves behind.
 
 #include "MdbReadBack.h"

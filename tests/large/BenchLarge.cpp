@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 // tavrin-bench-large: for a Kelvor table of 10,000 rows, one of 300 columns
 // and a file whose every Memo cell names one shared long value, prints the time to read it through
 // tavrin-read, the time from building the main window to its first frame with the table open, the

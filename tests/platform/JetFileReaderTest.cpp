@@ -11,6 +11,7 @@
 #include "JetImage.h"
 #include "JetTableReader.h"
 #include "JetValueText.h"
+#include "ReaderAnswer.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -302,8 +303,15 @@ TEST(LongValueText, IsCutAtTheShownLength) {
 // read up to the reader's limit on the text of a table, and refused past it.
 TEST(TableText, IsBoundedWhateverTheValuesAre) {
     QTemporaryDir dir;
-    const std::int64_t cellCost = JetFileReader::kCellCost + JetValueText::kMaxChars;
-    const auto rowsWithin = JetFileReader::kTableTextLimit / cellCost / 62;
+    // The most rows of 62 values cut to their length whose answer the viewer
+    // takes, and one more.
+    qint64 fieldBytes = 0;
+    for (int c = 0; c < 62; ++c) {
+        fieldBytes += ReaderAnswer::textBytes(QString::number(c).size() + 1);
+    }
+    const qint64 rowBytes = 62 * ReaderAnswer::textBytes(JetValueText::kMaxChars);
+    const qint64 rowsWithin =
+        (ReaderAnswer::kMaxBytes - ReaderAnswer::kHeadBytes - fieldBytes) / rowBytes;
     for (const auto& [rowCount, expected] : {std::pair{rowsWithin, JetReadError::None},
                                              std::pair{rowsWithin + 1, JetReadError::Corrupt}}) {
         JetTable table;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 // The settings store over QSettings, in a configuration folder of its own:
 // main() points HOME and XDG_CONFIG_HOME at a temporary folder before Qt
 // reads them.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 // The always-on-top switch and the window position on a real X server:
 // main() starts Xvfb on a display it picks itself and runs the tests on Qt's
 // xcb platform; the tests that need a window manager start openbox.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 // The bundled sample table must match the record the sheets bind to: a header
 // that drifts from the field names leaves boxes empty without any error.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 // The sheet tables checked against an independent copy of the layout: every
 // value box and caption label of every sheet, the sheet captions and
 // descriptions, the dimension fields, and the geometric rules the layout keeps.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 // GoogleTest main with a QApplication, for tests that build windows. Without
 // a platform chosen, windows go to Qt's offscreen platform, so listing and
 // running the tests needs no display.

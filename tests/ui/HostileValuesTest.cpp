@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 // Values no dimension table should hold, in the value boxes of the main
 // window: each shows as plain text on one line, cut at its box's edges, and
 // nothing else on the window moves or changes a pixel.

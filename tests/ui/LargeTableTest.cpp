@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 // Large tables in the main window: ten thousand rows, and three hundred
 // columns with the sheets' fields among columns past the 256th. Every arrow
 // works at either end, and every box shows its own field of the current row.

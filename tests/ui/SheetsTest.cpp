@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 // The five sheets as the window shows them, held against the layout typed
 // from the drawings' tables: every control by name, its parent, its pixel
 // rectangle, its text, its font and its binding; and the sheet change.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 // Sheet 0: two flange sections, a flat flange above and a flange with a raised
 // face below, dimensioned for the 5k and 10k value boxes.
 

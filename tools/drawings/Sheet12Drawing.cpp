@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 // Sheets 1 and 2: two sections of a flange with a raised face and a back
 // step, a plain bore above and a socket bore (sizes 65A and up) below; only
 // the upper figure carries dimension lines, but for the through hole and the

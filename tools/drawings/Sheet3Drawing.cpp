@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 // Sheet 3: one section of a flange with a raised face and a back step,
 // dimensioned for the 40k and 63k value boxes.
 

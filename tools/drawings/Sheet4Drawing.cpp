@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 // Sheet 4: schematic side views of a 90-degree long elbow, a 90-degree short
 // elbow, a 45-degree long elbow and a tee, each end 61 px across.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 // tavrin-drawings: writes the sheet drawings sheet0.png, sheet12.png,
 // sheet3.png and sheet4.png into the folder given as the only argument.
 

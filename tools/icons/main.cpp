@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 // tavrin-icon <source image> <size> <output.png>: writes the source image
 // (the program's XPM icon) as a size x size PNG for the desktop's icon theme.
 // Each output pixel takes the source pixel it falls on, so the picture keeps

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // Writes a Jet 3 (Access 97) or Jet 4 (Access 2000) database file that holds

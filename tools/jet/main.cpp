@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the Tavrin developers
+// SPDX-License-Identifier: MIT
+
 // tavrin-mkdb: turns a UTF-8 CSV file into a Jet database holding the table
 // "Kelvor".
 
