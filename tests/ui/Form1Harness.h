@@ -8,6 +8,7 @@
 #include "DataControl.h"
 #include "Fakes.h"
 #include "Form1.h"
+#include "JetTableReader.h"
 
 #include <QLabel>
 #include <QSignalSpy>
@@ -21,7 +22,8 @@ struct Form1Harness {
     explicit Form1Harness(QString directory) : directory_(std::move(directory)) {}
 
     // Loads and shows the window and, unless told not to, waits until the
-    // data control has read.
+    // data control has read: as long as the reader may take, so that a slow
+    // build under a loaded machine still reads.
     Form1& start(bool waitForRead = true) {
         form = std::make_unique<Form1>(Form1Platform{settings, windowManager, messages, programEnd,
                                                      [this] { ++informationShown; },
@@ -30,7 +32,7 @@ struct Form1Harness {
         QSignalSpy read(form->Data1(), &DataControl::readFinished);
         form->show();
         if (waitForRead && read.isEmpty()) {
-            read.wait(30000);
+            read.wait(JetTableReader::kTimeLimitMs + 5000);
         }
         QCoreApplication::processEvents();
         return *form;
