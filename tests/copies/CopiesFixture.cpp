@@ -157,8 +157,7 @@ QByteArray CopiesFixture::settingsFile() const {
 }
 
 CopiesFixture::ClosingFigures
-CopiesFixture::closeInRounds(int rounds, int count, const Placing& place, const Release& release,
-                             qint64 copyBoundMs, qint64 roundBoundMs) {
+CopiesFixture::closeInRounds(int rounds, int count, const Placing& place, const Release& release) {
     // A settings file from an earlier run, as a user has one.
     const QString settingsFolder = QFileInfo(iniPath).path();
     EXPECT_TRUE(QDir().mkpath(settingsFolder));
@@ -175,7 +174,7 @@ CopiesFixture::closeInRounds(int rounds, int count, const Placing& place, const 
     ClosingFigures figures;
     for (int round = 0; round < rounds && !HasFatalFailure(); ++round) {
         SCOPED_TRACE(round);
-        closeRound(round, count, place, release, watch, looks, copyBoundMs, roundBoundMs, figures);
+        closeRound(round, count, place, release, watch, looks, figures);
     }
 
     EXPECT_FALSE(watch.overflowed());
@@ -201,8 +200,7 @@ CopiesFixture::closeInRounds(int rounds, int count, const Placing& place, const 
 }
 
 void CopiesFixture::closeRound(int round, int count, const Placing& place, const Release& release,
-                               FolderWatch& watch, SettingsLooks& looks, qint64 copyBoundMs,
-                               qint64 roundBoundMs, ClosingFigures& figures) {
+                               FolderWatch& watch, SettingsLooks& looks, ClosingFigures& figures) {
     Copies copies = start(count);
     std::vector<Shown> shown;
     std::vector<std::pair<QString, QString>> saved;
@@ -249,11 +247,11 @@ void CopiesFixture::closeRound(int round, int count, const Placing& place, const
         expectEnded(*copies[i]);
         EXPECT_GE(ended[i], 0) << "still running when the round's wait ran out";
         // None of them waits long for another's write.
-        EXPECT_LT(ended[i] - released[i], copyBoundMs);
+        EXPECT_LT(ended[i] - released[i], kCopyEndBoundMs);
         figures.slowestCopy = std::max(figures.slowestCopy, ended[i] - released[i]);
     }
     const qint64 lastEnd = *std::max_element(ended.begin(), ended.end());
-    EXPECT_LT(lastEnd, roundBoundMs);
+    EXPECT_LT(lastEnd, kRoundEndBoundMs);
     figures.lastEnds.push_back(lastEnd);
 
     // The file the last writer left: one copy of this round wrote all of it.

@@ -191,7 +191,7 @@ class CopiesClosingTogetherTest : public CopiesTest, public ::testing::WithParam
 TEST_P(CopiesClosingTogetherTest, EveryLookAtTheFileFindsOneCopysCompleteSet) {
     closeInRounds(
         5, 8, [this](CopyProcess& copy, const Shown&, QPoint frame) { return moveTo(copy, frame); },
-        [](CopyProcess& copy, const Shown&) { copy.send("close"); }, 1000, 2000);
+        [](CopyProcess& copy, const Shown&) { copy.send("close"); });
 }
 
 INSTANTIATE_TEST_SUITE_P(Batches, CopiesClosingTogetherTest, ::testing::Range(0, 4));

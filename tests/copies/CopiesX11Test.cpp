@@ -112,7 +112,7 @@ TEST_P(CopiesX11Test, EightCopiesEndTogetherWithOneCompleteSetOnFile) {
         [this](CopyProcess& copy, const Shown& shown, QPoint frame) {
             return placeThroughWindowManager(copy, shown, frame);
         },
-        [this](CopyProcess& copy, const Shown& shown) { end(copy, shown); }, 1000, 2000);
+        [this](CopyProcess& copy, const Shown& shown) { end(copy, shown); });
 }
 
 INSTANTIATE_TEST_SUITE_P(Endings, CopiesX11Test,
