@@ -14,6 +14,7 @@
 #include <QTest>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace tavrin {
 namespace {
@@ -41,6 +42,22 @@ enum class Ending {
     DeleteWindowMessage, // WM_DELETE_WINDOW sent to each window, as the window manager sends it
     SessionsSigterm,     // SIGTERM to each copy, as the session ends
 };
+
+const char* nameOf(Ending ending) {
+    switch (ending) {
+    case Ending::WindowManagersClose:
+        return "WindowManagersClose";
+    case Ending::DeleteWindowMessage:
+        return "DeleteWindowMessage";
+    case Ending::SessionsSigterm:
+        break;
+    }
+    return "SessionsSigterm";
+}
+
+void PrintTo(Ending ending, std::ostream* os) {
+    *os << nameOf(ending);
+}
 
 class CopiesX11Test : public CopiesFixture, public ::testing::WithParamInterface<Ending> {
 protected:
@@ -118,17 +135,7 @@ TEST_P(CopiesX11Test, EightCopiesEndTogetherWithOneCompleteSetOnFile) {
 INSTANTIATE_TEST_SUITE_P(Endings, CopiesX11Test,
                          ::testing::Values(Ending::WindowManagersClose, Ending::DeleteWindowMessage,
                                            Ending::SessionsSigterm),
-                         [](const auto& info) {
-                             switch (info.param) {
-                             case Ending::WindowManagersClose:
-                                 return "WindowManagersClose";
-                             case Ending::DeleteWindowMessage:
-                                 return "DeleteWindowMessage";
-                             case Ending::SessionsSigterm:
-                                 break;
-                             }
-                             return "SessionsSigterm";
-                         });
+                         [](const auto& info) { return nameOf(info.param); });
 
 } // namespace
 } // namespace tavrin
