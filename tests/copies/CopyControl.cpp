@@ -64,6 +64,15 @@ void CopyControl::reportShown() {
     const QPoint frame = form_->frameGeometry().topLeft();
     report({QStringLiteral("shown"), QString::number(form_->Data1()->currentRow()),
             QString::number(form_->Data1()->rowCount()), text("Label1(0)"), text("Label2(0)"),
+            QString::number(frame.x()), QString::number(frame.y()),
+            QString::number(form_->winId())});
+}
+
+void CopyControl::reportWhere() {
+    const QPoint frame = form_->frameGeometry().topLeft();
+    report({QStringLiteral("at"),
+            WindowPositionMemory::toText(static_cast<float>(form_->leftTwips())),
+            WindowPositionMemory::toText(static_cast<float>(form_->topTwips())),
             QString::number(frame.x()), QString::number(frame.y())});
 }
 
@@ -89,9 +98,9 @@ void CopyControl::runCommand(const QByteArray& line) {
     if (words.value(0) == "move" && words.size() == 3 && form_) {
         form_->move(words[1].toInt(), words[2].toInt());
         QCoreApplication::processEvents();
-        report({QStringLiteral("at"),
-                WindowPositionMemory::toText(static_cast<float>(form_->leftTwips())),
-                WindowPositionMemory::toText(static_cast<float>(form_->topTwips()))});
+        reportWhere();
+    } else if (words.value(0) == "where" && form_) {
+        reportWhere();
     } else if (words.value(0) == "close" && form_) {
         form_->windowHandle()->close();
     } else {

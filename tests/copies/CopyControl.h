@@ -20,18 +20,22 @@ class Form1;
 // window once it is shown. One line each, the fields separated by tabs:
 //
 // Reports:
-//   shown <row> <rows> <Label1(0)> <Label2(0)> <frame x> <frame y>
+//   shown <row> <rows> <Label1(0)> <Label2(0)> <frame x> <frame y> <window>
 //       once the data control has made its first row current; the position is
-//       where the window stands then, in pixels
+//       where the window stands then, in pixels, and the last field the
+//       window's id on the window system (its X window on xcb)
 //   error <text>
 //       a message box was shown (a data error or a handler error)
-//   at <X1> <Y1>
-//       the answer to "move": the texts a frame close would save now
+//   at <X1> <Y1> <frame x> <frame y>
+//       the answer to "move" and "where": the texts a frame close would save
+//       now, and where the window's frame stands, in pixels
 //   closing
 //       the window got its close event (reported once)
 //
 // Commands:
 //   move <x> <y>   moves the window's frame to x, y in pixels
+//   where          asks where the window stands (as the window system last
+//                  told it, when something else moved it)
 //   close          closes the window through its platform window, the way the
 //                  window system delivers the close button on its frame (Qt
 //                  marks such a close as not spontaneous, as it came from the
@@ -51,6 +55,7 @@ protected:
 private:
     void attach(Form1& form);
     void reportShown();
+    void reportWhere();
     void readCommands();
     void runCommand(const QByteArray& line);
     static void report(const QStringList& fields);

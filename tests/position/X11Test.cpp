@@ -11,152 +11,43 @@
 #include "RecordingShell.h"
 #include "SessionEnd.h"
 #include "StatusBar.h"
+#include "X11Client.h"
+#include "X11Probe.h"
 #include "X11WindowManager.h"
+#include "XvfbSession.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QToolButton>
-#include <cstring>
 #include <gtest/gtest.h>
-#include <poll.h>
 #include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-#include <xcb/xcb.h>
-
-extern char** environ;
 
 namespace tavrin {
 namespace {
 
+using test::frameExtents;
 using test::ProgramRun;
+using test::property;
+using test::runTool;
+using test::serverGeometry;
 using test::SpyStore;
+using test::windowManagerRunning;
 
-// A program started in the background and ended with the tests.
-class Child {
-public:
-    Child() = default;
-    explicit Child(const std::vector<std::string>& arguments) {
-        std::vector<char*> argv;
-        for (const std::string& argument : arguments) {
-            argv.push_back(const_cast<char*>(argument.c_str()));
-        }
-        argv.push_back(nullptr);
-        if (posix_spawnp(&pid_, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
-            pid_ = -1;
-        }
-    }
-    Child(Child&& other) noexcept : pid_(std::exchange(other.pid_, -1)) {}
-    Child& operator=(Child&& other) noexcept {
-        std::swap(pid_, other.pid_);
-        return *this;
-    }
-    ~Child() {
-        if (pid_ > 0) {
-            kill(pid_, SIGTERM);
-            waitpid(pid_, nullptr, 0);
-        }
-    }
-    bool running() const { return pid_ > 0 && waitpid(pid_, nullptr, WNOHANG) == 0; }
-
-private:
-    pid_t pid_ = -1;
-};
-
-// What main() set up.
-struct X11Session {
-    bool xvfb = false;
-    Child server;
-    Child windowManager;
-};
-
-X11Session& session() {
-    static X11Session instance;
+// The X server main() started.
+test::XvfbSession& session() {
+    static test::XvfbSession instance;
     return instance;
 }
 
-// Starts Xvfb, which picks a free display number and writes it to a pipe.
-std::optional<QByteArray> startXvfb() {
-    if (QStandardPaths::findExecutable("Xvfb").isEmpty()) {
-        return std::nullopt;
-    }
-    int fds[2];
-    if (pipe(fds) != 0) {
-        return std::nullopt;
-    }
-    session().server = Child({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
-                              "1024x768x24", "-nolisten", "tcp"});
-    close(fds[1]);
-    std::string number;
-    pollfd ready{fds[0], POLLIN, 0};
-    char c = 0;
-    while (poll(&ready, 1, 10000) == 1 && read(fds[0], &c, 1) == 1 && c != '\n') {
-        number += c;
-    }
-    close(fds[0]);
-    if (number.empty()) {
-        return std::nullopt;
-    }
-    return QByteArray(":") + QByteArray::fromStdString(number);
-}
-
-// Runs a tool to its end while the program goes on handling its events.
-QString runTool(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForStarted(5000)) {
-        return {};
-    }
-    if (!QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 10000)) {
-        process.kill();
-        process.waitForFinished();
-    }
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 QString netWmState(WId window) {
-    return runTool("xprop", {"-id", QString::number(window), "_NET_WM_STATE"});
-}
-
-// The window's client area on the X server: absolute position and size.
-QRect serverGeometry(WId window) {
-    const QString info = runTool("xwininfo", {"-id", QString::number(window)});
-    const auto number = [&](const char* label) {
-        const QRegularExpression pattern(QString(label) + R"(:\s+(-?\d+))");
-        return pattern.match(info).captured(1).toInt();
-    };
-    return {number("Absolute upper-left X"), number("Absolute upper-left Y"), number("Width"),
-            number("Height")};
-}
-
-// Left, right, top and bottom of the frame the window manager drew, once it
-// has drawn one.
-std::optional<QList<int>> frameExtents(WId window) {
-    const QString text = runTool("xprop", {"-id", QString::number(window), "_NET_FRAME_EXTENTS"});
-    const QRegularExpressionMatch match =
-        QRegularExpression(R"(= (\d+), (\d+), (\d+), (\d+))").match(text);
-    if (!match.hasMatch()) {
-        return std::nullopt;
-    }
-    return QList<int>{match.captured(1).toInt(), match.captured(2).toInt(),
-                      match.captured(3).toInt(), match.captured(4).toInt()};
-}
-
-bool windowManagerRunning() {
-    return runTool("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}).contains("window id");
-}
-
-QString property(WId window, const char* name) {
-    return runTool("xprop", {"-id", QString::number(window), name});
+    return property(window, "_NET_WM_STATE");
 }
 
 bool above(WId window) {
@@ -166,31 +57,12 @@ bool above(WId window) {
 // Asks the window manager to add or remove the above state, as its own
 // window menu does for the user, from a connection of its own.
 void askWindowManager(WId window, bool add) {
-    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-    ASSERT_EQ(xcb_connection_has_error(connection), 0);
-    const auto atom = [&](const char* name) {
-        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-            connection,
-            xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name),
-            nullptr);
-        const xcb_atom_t value = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-        std::free(reply);
-        return value;
-    };
-    xcb_client_message_event_t message{};
-    message.response_type = XCB_CLIENT_MESSAGE;
-    message.format = 32;
-    message.window = static_cast<xcb_window_t>(window);
-    message.type = atom("_NET_WM_STATE");
-    message.data.data32[0] = add ? 1 : 0;
-    message.data.data32[1] = atom("_NET_WM_STATE_ABOVE");
-    message.data.data32[3] = 2; // from a pager, as the user's own choice
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-    xcb_send_event(connection, 0, root,
-                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                   reinterpret_cast<const char*>(&message));
-    xcb_flush(connection);
-    xcb_disconnect(connection);
+    test::X11Client client;
+    ASSERT_TRUE(client.connected());
+    client.askWindowManager(static_cast<xcb_window_t>(window), client.atom("_NET_WM_STATE"),
+                            {add ? 1u : 0u, client.atom("_NET_WM_STATE_ABOVE"), 0,
+                             2 /* from a pager, as the user's own choice */, 0});
+    client.flush();
 }
 
 // How far the centre of a window's frame lies from the screen's centre, as
@@ -236,7 +108,7 @@ void pressKeys(Form1& form, const QString& keys) {
 class X11Test : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!session().xvfb) {
+        if (!session().started()) {
             GTEST_SKIP() << "Xvfb is not installed or did not start";
         }
         ASSERT_EQ(QGuiApplication::platformName(), "xcb");
@@ -276,10 +148,7 @@ protected:
         if (QStandardPaths::findExecutable("openbox").isEmpty() || !hasXdotool()) {
             GTEST_SKIP() << "openbox or xdotool is not installed";
         }
-        if (!session().windowManager.running()) {
-            session().windowManager = Child({"openbox", "--sm-disable"});
-            ASSERT_TRUE(QTest::qWaitFor(windowManagerRunning, 10000));
-        }
+        ASSERT_TRUE(session().startWindowManager(10000));
     }
 
     // Shows the window and waits until the window manager has framed it.
@@ -553,24 +422,8 @@ int main(int argc, char* argv[]) {
     qputenv("HOME", home.path().toUtf8());
     qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toUtf8());
     qunsetenv("WAYLAND_DISPLAY");
-    if (const std::optional<QByteArray> display = tavrin::startXvfb()) {
-        tavrin::session().xvfb = true;
-        qputenv("DISPLAY", *display);
-        qputenv("QT_QPA_PLATFORM", "xcb");
-    } else {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    int result = 0;
-    {
-        QApplication application(argc, argv);
-        ::testing::InitGoogleTest(&argc, argv);
-        result = RUN_ALL_TESTS();
-        // CTest reports the run as skipped when a test was skipped and none failed.
-        if (result == 0 && ::testing::UnitTest::GetInstance()->skipped_test_count() > 0) {
-            result = 77;
-        }
-    }
-    tavrin::session().windowManager = {};
-    tavrin::session().server = {};
-    return result;
+    qputenv("QT_QPA_PLATFORM", tavrin::session().start() ? "xcb" : "offscreen");
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return tavrin::test::XvfbSession::resultForCTest(RUN_ALL_TESTS());
 }
