@@ -57,7 +57,7 @@ xcb_window_t rootOf(xcb_connection_t* connection, xcb_window_t window) {
 }
 
 // Asks the window manager to add or remove _NET_WM_STATE_ABOVE on a mapped
-// window: the client message of the window manager specification, sent to
+// window: the client message Extended Window Manager Hints define, sent to
 // the root window.
 void requestAboveState(xcb_connection_t* connection, xcb_window_t root, xcb_window_t window,
                        bool above) {
