@@ -2,25 +2,12 @@
 // SPDX-License-Identifier: MIT
 #include "X11FocusWatch.h"
 
+#include "XcbAtom.h"
+
 #include <QGuiApplication>
-#include <cstdlib>
-#include <cstring>
 #include <xcb/xcb.h>
 
 namespace tavrin {
-
-namespace {
-
-xcb_atom_t atom(xcb_connection_t* connection, const char* name) {
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name),
-        nullptr);
-    const xcb_atom_t value = reply != nullptr ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    std::free(reply);
-    return value;
-}
-
-} // namespace
 
 X11FocusWatch::X11FocusWatch(quintptr except, std::function<void()> focused)
     : except_(except), focused_(std::move(focused)) {
@@ -30,13 +17,14 @@ X11FocusWatch::X11FocusWatch(quintptr except, std::function<void()> focused)
     if (x11 == nullptr || x11->connection() == nullptr) {
         return;
     }
-    protocols_ = atom(x11->connection(), "WM_PROTOCOLS");
-    takeFocus_ = atom(x11->connection(), "WM_TAKE_FOCUS");
+    protocols_ = xcbAtom(x11->connection(), "WM_PROTOCOLS");
+    takeFocus_ = xcbAtom(x11->connection(), "WM_TAKE_FOCUS");
     QCoreApplication::instance()->installNativeEventFilter(this);
+    installed_ = true;
 }
 
 X11FocusWatch::~X11FocusWatch() {
-    if (QCoreApplication::instance() != nullptr && protocols_ != 0) {
+    if (installed_ && QCoreApplication::instance() != nullptr) {
         QCoreApplication::instance()->removeNativeEventFilter(this);
     }
 }

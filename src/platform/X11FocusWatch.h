@@ -26,6 +26,7 @@ private:
     std::function<void()> focused_;
     quint32 protocols_ = 0; // the atoms WM_PROTOCOLS and WM_TAKE_FOCUS
     quint32 takeFocus_ = 0;
+    bool installed_ = false;
 };
 
 } // namespace tavrin

@@ -3,10 +3,11 @@
 
 #include "X11WindowManager.h"
 
+#include "XcbAtom.h"
+
 #include <QGuiApplication>
 #include <QWindow>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <xcb/xcb.h>
 
@@ -19,18 +20,11 @@ template <typename Reply> ReplyPtr<Reply> owned(Reply* reply) {
     return {reply, &std::free};
 }
 
-xcb_atom_t atom(xcb_connection_t* connection, const char* name) {
-    const auto reply = owned(xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 1, static_cast<uint16_t>(std::strlen(name)), name),
-        nullptr));
-    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-}
-
 // Whether the running window manager lists _NET_WM_STATE_ABOVE among the
 // hints it supports (_NET_SUPPORTED on the root window).
 bool windowManagerSupportsAbove(xcb_connection_t* connection, xcb_window_t root) {
-    const xcb_atom_t supported = atom(connection, "_NET_SUPPORTED");
-    const xcb_atom_t above = atom(connection, "_NET_WM_STATE_ABOVE");
+    const xcb_atom_t supported = xcbAtom(connection, "_NET_SUPPORTED");
+    const xcb_atom_t above = xcbAtom(connection, "_NET_WM_STATE_ABOVE");
     if (supported == XCB_ATOM_NONE || above == XCB_ATOM_NONE) {
         return false;
     }
@@ -68,9 +62,9 @@ void requestAboveState(xcb_connection_t* connection, xcb_window_t root, xcb_wind
     message.response_type = XCB_CLIENT_MESSAGE;
     message.format = 32;
     message.window = window;
-    message.type = atom(connection, "_NET_WM_STATE");
+    message.type = xcbAtom(connection, "_NET_WM_STATE");
     message.data.data32[0] = above ? kAdd : kRemove;
-    message.data.data32[1] = atom(connection, "_NET_WM_STATE_ABOVE");
+    message.data.data32[1] = xcbAtom(connection, "_NET_WM_STATE_ABOVE");
     message.data.data32[2] = 0;
     message.data.data32[3] = kFromApplication;
     xcb_send_event(connection, 0, root,
