@@ -3,8 +3,7 @@
 
 #include "X11Client.h"
 
-#include <cstdlib>
-#include <cstring>
+#include "XcbAtom.h"
 
 namespace tavrin::test {
 
@@ -19,12 +18,7 @@ bool X11Client::connected() const {
 }
 
 xcb_atom_t X11Client::atom(const char* name) {
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-        connection_,
-        xcb_intern_atom(connection_, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
-    const xcb_atom_t value = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    std::free(reply);
-    return value;
+    return xcbAtom(connection_, name);
 }
 
 void X11Client::askWindowManager(xcb_window_t window, xcb_atom_t type,
