@@ -195,50 +195,58 @@ struct FlangeCheck {
 const std::vector<FlangeCheck> kFlangeChecks = {
     {"D > C + hole",
      [](const FlangeRow& r) -> std::optional<bool> {
-         if (!r.d || !r.c || !r.hole)
+         if (!r.d || !r.c || !r.hole) {
              return std::nullopt;
+         }
          return *r.d > *r.c + *r.hole;
      }},
     {"C - hole > Dp (the pipe passes inside the bolt holes)",
      [](const FlangeRow& r) -> std::optional<bool> {
-         if (!r.c || !r.hole || !r.dp)
+         if (!r.c || !r.hole || !r.dp) {
              return std::nullopt;
+         }
          return *r.c - *r.hole > *r.dp;
      }},
     {"Db < C - hole (the raised face stays inside the bolt holes)",
      [](const FlangeRow& r) -> std::optional<bool> {
-         if (!r.db || !r.c || !r.hole)
+         if (!r.db || !r.c || !r.hole) {
              return std::nullopt;
+         }
          return *r.db < *r.c - *r.hole;
      }},
     {"the thread fits its hole",
      [](const FlangeRow& r) -> std::optional<bool> {
-         if (!r.thread)
+         if (!r.thread) {
              return std::nullopt;
+         }
          return r.hole && kBoltForHole.contains(*r.hole) && kBoltForHole.at(*r.hole) == *r.thread;
      }},
     {"a hole diameter the flange tables use",
      [](const FlangeRow& r) -> std::optional<bool> {
-         if (!r.hole)
+         if (!r.hole) {
              return std::nullopt;
+         }
          return kBoltForHole.contains(*r.hole);
      }},
     {"holes come in fours",
      [](const FlangeRow& r) -> std::optional<bool> {
-         if (!r.holes)
+         if (!r.holes) {
              return std::nullopt;
+         }
          return *r.holes % 4 == 0;
      }},
     {"Ta = T + f",
      [](const FlangeRow& r) -> std::optional<bool> {
-         if (!r.t || !r.ta)
+         if (!r.t || !r.ta) {
              return std::nullopt;
+         }
          return *r.ta - *r.t == raisedFaceHeight(r.size);
      }},
     {"T > 0 under the raised face",
      [](const FlangeRow& r) -> std::optional<bool> {
-         if (!r.t)
+         if (!r.t) {
              return std::nullopt;
+         }
          return *r.t > 0;
      }},
 };
