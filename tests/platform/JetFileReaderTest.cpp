@@ -487,46 +487,56 @@ TEST(LongValueText, IsCutAtTheShownLength) {
 // A table past the bounds of what the viewer takes from the reader, in
 // values or in the bytes of their text, is too large, not damaged.
 TEST(TableBounds, ATableTooLargeForTheViewerSaysSo) {
-    QTemporaryDir dir;
-    const int columns = 62;
-    // Numbers whose shortest text is three times their eight bytes.
-    const std::string longest = "-2.2250738585072014e-308";
-    qint64 fieldBytes = 0;
-    for (int c = 0; c < columns; ++c) {
-        fieldBytes += ReaderAnswer::textBytes(QString::number(c).size() + 1);
-    }
-    const qint64 answerRows =
-        (ReaderAnswer::kMaxBytes - ReaderAnswer::kHeadBytes - fieldBytes) /
-        (columns * ReaderAnswer::textBytes(static_cast<qint64>(longest.size())));
-    const qint64 valueRows = ReaderAnswer::kMaxCells / columns;
+    struct Bound {
+        JetType type;
+        int columns;
+        std::string value;
+    };
+    // Text values of the longest length shown, as many as a row holds; and
+    // the dimension record's 62 fields of short numbers.
+    const Bound bytes{JetType::Text, 15, std::string(JetValueText::kMaxChars, 'x')};
+    const Bound values{JetType::Integer, 62, "7"};
+    const auto answerRows = [](const Bound& bound) {
+        qint64 fieldBytes = 0;
+        for (int c = 0; c < bound.columns; ++c) {
+            fieldBytes += ReaderAnswer::textBytes(QString::number(c).size() + 1);
+        }
+        return (ReaderAnswer::kMaxBytes - ReaderAnswer::kHeadBytes - fieldBytes) /
+               (bound.columns * ReaderAnswer::textBytes(qint64(bound.value.size())));
+    };
+    const qint64 valueRows = ReaderAnswer::kMaxCells / values.columns;
+    ASSERT_LT(valueRows, answerRows(values));
+    ASSERT_LT(answerRows(bytes) * bytes.columns, ReaderAnswer::kMaxCells);
     struct Case {
         const char* name;
-        JetType type;
-        std::string value;
+        const Bound& bound;
         qint64 rows;
         JetReadError expected;
     };
     const Case cases[] = {
-        {"bytes within", JetType::Double, longest, answerRows, JetReadError::None},
-        {"bytes past", JetType::Double, longest, answerRows + 1, JetReadError::TooLarge},
-        {"values within", JetType::Integer, "7", valueRows, JetReadError::None},
-        {"values past", JetType::Integer, "7", valueRows + 1, JetReadError::TooLarge},
+        {"bytes within", bytes, answerRows(bytes), JetReadError::None},
+        {"bytes past", bytes, answerRows(bytes) + 1, JetReadError::TooLarge},
+        {"values within", values, valueRows, JetReadError::None},
+        {"values past", values, valueRows + 1, JetReadError::TooLarge},
     };
+    QTemporaryDir dir;
     for (const Case& c : cases) {
         JetTable table;
         table.name = "Kelvor";
-        for (int i = 0; i < columns; ++i) {
-            table.columns.push_back({"D" + std::to_string(i), c.type});
+        for (int i = 0; i < c.bound.columns; ++i) {
+            table.columns.push_back({"D" + std::to_string(i), c.bound.type});
         }
         table.rows.assign(static_cast<std::size_t>(c.rows),
-                          std::vector<test::Cell>(columns, test::Cell(c.value)));
+                          std::vector<test::Cell>(static_cast<std::size_t>(c.bound.columns),
+                                                  test::Cell(c.bound.value)));
         const QString file = dir.filePath("tavrin.mdb");
         test::writeFixture(file, JetVersion::Jet4, table);
         const JetReadResult result = readBothWays(file);
         EXPECT_EQ(result.error, c.expected) << c.name << ": " << result.message.toStdString();
         if (result.ok()) {
             EXPECT_EQ(result.table.rows.size(), static_cast<std::size_t>(c.rows)) << c.name;
-            EXPECT_EQ(result.table.rows.back().back(), QString::fromStdString(c.value)) << c.name;
+            EXPECT_EQ(result.table.rows.back().back(), QString::fromStdString(c.bound.value))
+                << c.name;
         } else {
             EXPECT_EQ(
                 result.message.toStdString(),
