@@ -5,8 +5,10 @@
 namespace tavrin {
 namespace {
 
-constexpr std::uint16_t kLookupFlag = 0x8000;
-constexpr std::uint16_t kDeletedFlag = 0x4000;
+// As Jet writes them: libmdb 1.0 reads the two the other way round, which
+// shows deleted rows and drops moved ones.
+constexpr std::uint16_t kDeletedFlag = 0x8000;
+constexpr std::uint16_t kLookupFlag = 0x4000;
 constexpr std::uint16_t kOffsetMask = 0x1FFF;
 constexpr unsigned char kDataPage = 0x01;
 constexpr int kOwnerOffset = 4;

@@ -15,8 +15,8 @@ namespace tavrin {
 // decode and does not follow a lookup row, so a damaged or moved row would
 // make the table shorter without a word; here either is damage, or followed.
 //
-// A data page's offset table gives each row's start, with two flags: 0x4000,
-// a deleted row, which is skipped, and 0x8000, a lookup row, which holds the
+// A data page's offset table gives each row's start, with two flags: 0x8000,
+// a deleted row, which is skipped, and 0x4000, a lookup row, which holds the
 // place of a row moved elsewhere: the row number and, in three bytes, the
 // page of the row that holds it. A lookup is followed to a data page of this
 // table and a row that page has; that row bears the deleted flag, so that

@@ -273,6 +273,14 @@ const RowDamage kRowDamages[] = {
      [](const JetImage&, std::size_t, std::vector<JetImage::PageRow>& rows) {
          rows[1].flags = kDeleted;
      }},
+    // Flag 0x8000 marks a deleted row, whatever the row holds: a row that
+    // libmdb 1.0 takes for a lookup is not shown, and the count tells.
+    {"pointer_flagged_0x8000_is_deleted",
+     JetReadError::Corrupt,
+     {},
+     [](const JetImage&, std::size_t page, std::vector<JetImage::PageRow>& rows) {
+         rows[1] = {pointerTo(page, 2), 0x8000};
+     }},
     {"more_rows_declared",
      JetReadError::Corrupt,
      {},

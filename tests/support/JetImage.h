@@ -26,13 +26,13 @@ public:
     };
     // A Memo or OLE header in a data row: where it is and what it names.
     // A row of a data page as setRows writes it: its bytes and the flags of
-    // its offset word (0x8000 lookup, 0x4000 deleted).
+    // its offset word (0x8000 deleted, 0x4000 lookup).
     struct PageRow {
         std::vector<std::uint8_t> bytes;
         std::uint16_t flags = 0;
     };
-    static constexpr std::uint16_t kLookupFlag = 0x8000;
-    static constexpr std::uint16_t kDeletedFlag = 0x4000;
+    static constexpr std::uint16_t kDeletedFlag = 0x8000;
+    static constexpr std::uint16_t kLookupFlag = 0x4000;
     struct LongValueField {
         std::size_t at = 0; // offset of the 12-byte header in the file
         std::uint32_t pointer = 0;
