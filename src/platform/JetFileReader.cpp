@@ -7,6 +7,7 @@
 #include "JetHeaderCheck.h"
 #include "JetLongValueReader.h"
 #include "JetPageCheck.h"
+#include "JetRowWalk.h"
 #include "JetStructureCheck.h"
 #include "JetValueText.h"
 #include "ReaderAnswer.h"
@@ -205,14 +206,14 @@ JetReadResult JetFileReader::read(const QString& path, const QString& tableName)
     }
 
     const JetValueText values(mdb.get(), longValues);
-    mdb_rewind_table(table.get());
+    JetRowWalk rows(mdb.get(), table.get(), pages);
     qint64 fetched = 0;
     qint64 answerLeft = ReaderAnswer::kMaxBytes - ReaderAnswer::kHeadBytes;
     for (const QString& field : result.table.fields) {
         answerLeft -= ReaderAnswer::textBytes(field.size());
     }
     qint64 cellsLeft = ReaderAnswer::kMaxCells;
-    while (mdb_fetch_row(table.get())) {
+    while (rows.next()) {
         if (++fetched > rowLimit(pages, mdb.get())) {
             return fail(JetReadError::Corrupt);
         }
@@ -225,11 +226,14 @@ JetReadResult JetFileReader::read(const QString& path, const QString& tableName)
             }
             answerLeft -= ReaderAnswer::textBytes(cell.text.size());
             if (answerLeft < 0 || --cellsLeft < 0) {
-                return fail(JetReadError::Corrupt);
+                return fail(JetReadError::TooLarge);
             }
             row.push_back(std::move(cell.text));
         }
         result.table.rows.push_back(std::move(row));
+    }
+    if (rows.error() != JetReadError::None) {
+        return fail(rows.error());
     }
     if (result.table.rows.empty()) {
         return fail(JetReadError::NoRows);

@@ -3,6 +3,8 @@
 
 #include "JetReadResult.h"
 
+#include "ReaderAnswer.h"
+
 namespace tavrin {
 
 QString JetReadResult::messageFor(JetReadError error, const QString& path,
@@ -30,6 +32,12 @@ QString JetReadResult::messageFor(JetReadError error, const QString& path,
         return file + QStringLiteral("にテーブル「%1」がありません。").arg(tableName);
     case JetReadError::NoRows:
         return file + QStringLiteral("のテーブル「%1」にデータがありません。").arg(tableName);
+    case JetReadError::TooLarge:
+        return file + QStringLiteral("のテーブル「%1」は大きすぎて表示できません（値は %2 万個、"
+                                     "テキストは %3 MB まで）。")
+                          .arg(tableName)
+                          .arg(ReaderAnswer::kMaxCells / 10'000)
+                          .arg(ReaderAnswer::kMaxBytes / (1024 * 1024));
     }
     return {};
 }

@@ -23,6 +23,7 @@ enum class JetReadError {
     Corrupt,    // a Jet header, but a structure or value a read needs is damaged
     NoTable,    // the table is not in the file
     NoRows,     // the table holds no row
+    TooLarge,   // the table holds more than the viewer takes (ReaderAnswer's bounds)
 };
 
 struct JetReadResult {

@@ -4,6 +4,10 @@
 
 #include <array>
 #include <charconv>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <optional>
 #include <vector>
 
 namespace tavrin {
@@ -11,15 +15,59 @@ namespace {
 
 constexpr unsigned char kNegative = 0x80;
 
-// Shortest text that reads back as the same number, in plain decimal notation.
+// The shortest text that reads back as the same number, at the value's own
+// precision: plain decimal notation from 1e-5 up to 1e15, the sizes a
+// drawing can carry, and exponent notation outside them ("5e-324",
+// "1e+300", "3.4e+38" for a Single).
 template <typename T> QString numberText(T value) {
-    std::array<char, 400> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::fixed);
-    if (result.ec != std::errc()) {
-        return QString::number(static_cast<double>(value), 'g', 17);
-    }
+    constexpr T kPlainFrom = T(1e-5);
+    constexpr T kPlainBelow = T(1e15);
+    const T magnitude = std::fabs(value);
+    const bool plain = magnitude == 0 || (magnitude >= kPlainFrom && magnitude < kPlainBelow);
+    std::array<char, 64> buffer{};
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                      plain ? std::chars_format::fixed : std::chars_format::scientific);
     return QString::fromLatin1(buffer.data(), static_cast<int>(result.ptr - buffer.data()));
+}
+
+// A Jet date: days from 30 December 1899, the fraction the time of day.
+// Before that day the whole days count back from it and the fraction is
+// still the time after midnight, so -1.5 is noon on 29 December 1899.
+// Shown as MM/DD/YYYY HH:MM:SS (a short date without the time), whatever
+// the locale; a value outside the years 100 to 9999 that Jet keeps is
+// not a date.
+std::optional<QString> dateText(double value, bool dateOnly) {
+    using namespace std::chrono;
+    constexpr double kFirstDay = -657434; // 1 January 100
+    constexpr double kLastDay = 2958465;  // 31 December 9999
+    constexpr double kSecondsADay = 86400;
+    if (!std::isfinite(value) || value <= kFirstDay - 1 || value >= kLastDay + 1) {
+        return std::nullopt;
+    }
+    const double wholeDays = std::trunc(value);
+    auto seconds =
+        static_cast<long long>(std::llround(std::fabs(value - wholeDays) * kSecondsADay));
+    auto day = static_cast<long long>(wholeDays);
+    if (seconds == static_cast<long long>(kSecondsADay)) {
+        seconds = 0;
+        ++day;
+    }
+    const year_month_day date{sys_days{1899y / December / 30} + days{day}};
+    const int year = static_cast<int>(date.year());
+    if (year < 100 || year > 9999) {
+        return std::nullopt;
+    }
+    std::array<char, 32> buffer{};
+    const int length =
+        dateOnly
+            ? std::snprintf(buffer.data(), buffer.size(), "%02u/%02u/%04d",
+                            static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
+                            year)
+            : std::snprintf(buffer.data(), buffer.size(), "%02u/%02u/%04d %02lld:%02lld:%02lld",
+                            static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
+                            year, seconds / 3600, seconds / 60 % 60, seconds % 60);
+    return QString::fromLatin1(buffer.data(), length);
 }
 
 void cut(QString& text) {
@@ -44,20 +92,18 @@ QString JetValueText::decoded(const char* bytes, std::size_t size) const {
     return text;
 }
 
-QString JetValueText::formatted(const MdbColumn& column) const {
-    const bool shortDate = column.col_type == MDB_DATETIME && mdb_col_is_shortdate(&column);
-    const std::string longFormat = mdb_->date_fmt;
-    if (shortDate) {
-        mdb_set_date_fmt(mdb_, mdb_->shortdate_fmt);
+JetValueText::Cell JetValueText::formatted(const MdbColumn& column) const {
+    if (column.col_type == MDB_DATETIME) {
+        const std::optional<QString> date =
+            dateText(mdb_get_double(mdb_->pg_buf, column.cur_value_start),
+                     mdb_col_is_shortdate(&column) != 0);
+        return date ? Cell{JetReadError::None, *date} : Cell{JetReadError::Corrupt, {}};
     }
     char* text = mdb_col_to_string(mdb_, mdb_->pg_buf, column.cur_value_start, column.col_type,
                                    column.cur_value_len);
-    if (shortDate) {
-        mdb_set_date_fmt(mdb_, longFormat.c_str());
-    }
     QString result = QString::fromUtf8(text);
     g_free(text);
-    return result;
+    return {JetReadError::None, result};
 }
 
 // A sign byte, then the magnitude as four 32-bit little-endian words, the
@@ -116,7 +162,7 @@ JetValueText::Cell JetValueText::uncut(const MdbColumn& column, const JetColumnT
     switch (type.kind) {
     case JetValueKind::Boolean:
     case JetValueKind::Formatted:
-        return {JetReadError::None, formatted(column)};
+        return formatted(column);
     case JetValueKind::Single:
         return {JetReadError::None, numberText(mdb_get_single(mdb_->pg_buf, start))};
     case JetValueKind::Double:

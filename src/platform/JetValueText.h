@@ -14,8 +14,9 @@ namespace tavrin {
 
 // The text of one value of the row libmdb has just fetched, read from the
 // page itself rather than from libmdb's text (which ends at the first NUL and
-// is cut at libmdb's bind size): a NUL shows as U+FFFD, numbers as a person
-// writes them ("15.5", never "15.50000000"). A value longer than kMaxChars
+// is cut at libmdb's bind size): a NUL shows as U+FFFD, numbers as the
+// shortest text that reads back as the same number ("15.5", never
+// "15.50000000"; "1e+300"), dates as MM/DD/YYYY HH:MM:SS. A value longer than kMaxChars
 // UTF-16 code units, the most a Text field holds, is cut there: the widest
 // value box is 81 pixels wide and shows some ten characters, so nothing
 // shown is lost, while a file whose cells all name one long value cannot
@@ -42,7 +43,7 @@ public:
 private:
     Cell uncut(const MdbColumn& column, const JetColumnType& type) const;
     QString decoded(const char* bytes, std::size_t size) const;
-    QString formatted(const MdbColumn& column) const;
+    Cell formatted(const MdbColumn& column) const;
     QString numeric(const MdbColumn& column) const;
 
     MdbHandle* mdb_;

@@ -27,7 +27,7 @@ bool decodeInto(const QByteArray& bytes, JetReadResult& result) {
     quint32 rowCount = 0;
     in >> magic >> error >> result.message >> fieldCount;
     if (in.status() != QDataStream::Ok || magic != kWireMagic || error < 0 ||
-        error > static_cast<qint32>(JetReadError::NoRows) ||
+        error > static_cast<qint32>(JetReadError::TooLarge) ||
         qint64(fieldCount) * kMinTextBytes > left()) {
         return false;
     }

@@ -4,7 +4,8 @@
 // tavrin-fuzz-seeds DIR: writes the fuzzer's seeds that a CSV cannot give,
 // Jet 3 and Jet 4 each: Memo and OLE values kept in their row, in one long
 // value row and in chains over several pages; a table over several data
-// pages; and the same table with a type 1 usage map (a list of bitmap pages).
+// pages; the same table with a type 1 usage map (a list of bitmap pages);
+// and with a row that Jet moved, a lookup row in its place.
 
 #include "JetImage.h"
 #include "JetWriter.h"
@@ -87,6 +88,30 @@ Bytes withTypeOneMap(Bytes bytes) {
     return bytes;
 }
 
+// Moves the first row of the table's last data page to a slot of its own at
+// the end of that page, marked deleted, and leaves a lookup row naming it in
+// its place.
+Bytes withMovedRow(Bytes bytes) {
+    using tavrin::test::JetImage;
+    const JetImage image(bytes);
+    const std::size_t page = image.dataPages(kUserDefinitionPage).back();
+    std::vector<JetImage::PageRow> rows;
+    for (std::size_t r = 0; r < image.rowCount(page); ++r)
+        rows.push_back({image.rowBytes(page, r), 0});
+    std::size_t used = (image.isJet3() ? 10 : 14) + 2 * rows.size();
+    for (const auto& row : rows)
+        used += row.bytes.size();
+    if (rows.empty() || used + rows[0].bytes.size() + 6 > image.pageSize())
+        throw std::runtime_error("no room to move a row");
+    const std::size_t moved = rows.size();
+    rows.push_back({rows[0].bytes, JetImage::kDeletedFlag});
+    rows[0] = {{std::uint8_t(moved), std::uint8_t(page), std::uint8_t(page >> 8),
+                std::uint8_t(page >> 16)},
+               JetImage::kLookupFlag};
+    image.setRows(page, rows);
+    return bytes;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -103,6 +128,12 @@ int main(int argc, char** argv) {
             const std::string pages = dir + "/many-pages" + tag;
             tavrin::writeJetFile(pages, version, manyPagesTable());
             writeFile(dir + "/type-one-map" + tag, withTypeOneMap(readFile(pages)));
+            // Fewer rows, so that the last data page has room for the moved one.
+            JetTable shorter = manyPagesTable();
+            shorter.rows.resize(50);
+            const std::string moved = dir + "/moved-row" + tag;
+            tavrin::writeJetFile(moved, version, shorter);
+            writeFile(moved, withMovedRow(readFile(moved)));
         }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "tavrin-fuzz-seeds: %s\n", e.what());

@@ -38,6 +38,14 @@ TEST(CsvTable, QuotingLineEndingsTypesAndNulls) {
     EXPECT_EQ(table.rows[2], (Row{"ｴﾙﾎﾞ", "+3", "0", "-0", "2.5", "x"}));
 }
 
+// The values nearest 0 that a column holds are kept, and a zero written
+// any way is zero.
+TEST(CsvTable, KeepsTheLeastNumbersAColumnHolds) {
+    const JetTable table =
+        read("D:double,S:single\n5e-324,1e-45\n-4.9e-324,-1.4e-45\n0e-400,-0.000e999\n");
+    EXPECT_EQ(table.rows.size(), 3u);
+}
+
 struct BadCsv {
     const char* what;
     std::string csv;
@@ -98,6 +106,22 @@ const BadCsv kBadCsvs[] = {
     {"single too large", "A:single\n1e39\n", JetVersion::Jet4, 2, "is out of range for Single"},
     {"double too large", "A:double\n1e309\n", JetVersion::Jet4, 2, "is out of range for Double"},
     {"double not finite", "A:double\ninf\n", JetVersion::Jet4, 2, "not a valid Double"},
+    {"double that would be stored as 0", "A:double\n0\n1e-400\n", JetVersion::Jet4, 3,
+     "\"1e-400\" is too close to 0 for Double"},
+    {"single that would be stored as -0", "A:single\n-1e-320\n", JetVersion::Jet4, 2,
+     "\"-1e-320\" is too close to 0 for Single"},
+    {"single below the least subnormal", "A:single\n1e-46\n", JetVersion::Jet4, 2,
+     "too close to 0 for Single"},
+    {"single rounding to infinity", "A:single\n3.4028236e38\n", JetVersion::Jet4, 2,
+     "is out of range for Single"},
+    {"name with a dot", "A.1,B\n", JetVersion::Jet4, 1, "column \"A.1\": a Jet name cannot hold"},
+    {"name with an exclamation mark", "A!\n", JetVersion::Jet3, 1, "cannot hold"},
+    {"name with a grave accent", "`A\n", JetVersion::Jet4, 1, "cannot hold"},
+    {"name with brackets", "A,[B]\n", JetVersion::Jet4, 1, "column \"[B]\""},
+    {"name with a closing bracket", "B]\n", JetVersion::Jet4, 1, "cannot hold"},
+    {"name with a leading space", "A, B\n", JetVersion::Jet4, 1, "cannot start with a space"},
+    {"name with a control character", "\"A\tB\"\n", JetVersion::Jet4, 1, "control character"},
+    {"name with a line break", "\"A\nB\"\n", JetVersion::Jet4, 1, "control character"},
     {"number with spaces", "A:double\n 1\n", JetVersion::Jet4, 2, "not a valid Double"},
     {"row larger than a page",
      "A,B,C,D,E,F,G,H,I\n" +

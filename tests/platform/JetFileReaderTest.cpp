@@ -147,6 +147,199 @@ INSTANTIATE_TEST_SUITE_P(Cases, LongValueDamage,
                                     std::get<1>(info.param).name;
                          });
 
+// The three-row table of the rows' cases, on one data page.
+JetTable threeRows() {
+    JetTable table;
+    table.name = "Kelvor";
+    table.columns = {{"A", JetType::Text}, {"B", JetType::Long}, {"C", JetType::Text}};
+    table.rows = {{"10A", "111", "x"}, {"15A", "222", "y"}, {"20A", "333", "z"}};
+    return table;
+}
+
+// A lookup row: the row number, then the page in three bytes.
+std::vector<std::uint8_t> pointerTo(std::size_t page, std::size_t row) {
+    return {std::uint8_t(row), std::uint8_t(page), std::uint8_t(page >> 8),
+            std::uint8_t(page >> 16)};
+}
+
+// What a case makes of the page's three rows, and of the table definition.
+struct RowDamage {
+    const char* name;
+    JetReadError expected;
+    std::vector<const char*> shown; // the A of each row read, when read
+    std::function<void(const JetImage&, std::size_t page, std::vector<JetImage::PageRow>&)> patch;
+};
+
+constexpr auto kLookup = JetImage::kLookupFlag;
+constexpr auto kDeleted = JetImage::kDeletedFlag;
+
+// The declared row count of the table definition.
+std::size_t rowCountAt(const JetImage& image) {
+    return kUserDefinitionPage * image.pageSize() + (image.isJet3() ? 12 : 16);
+}
+
+const RowDamage kRowDamages[] = {
+    {"sound", JetReadError::None, {"10A", "15A", "20A"}, nullptr},
+    {"moved_row_is_followed",
+     JetReadError::None,
+     {"10A", "15A", "20A"},
+     [](const JetImage&, std::size_t page, std::vector<JetImage::PageRow>& rows) {
+         rows.push_back({rows[1].bytes, kDeleted});
+         rows[1] = {pointerTo(page, 3), kLookup};
+     }},
+    {"row_moved_twice_is_followed",
+     JetReadError::None,
+     {"10A", "15A", "20A"},
+     [](const JetImage&, std::size_t page, std::vector<JetImage::PageRow>& rows) {
+         rows.push_back({pointerTo(page, 4), std::uint16_t(kLookup | kDeleted)});
+         rows.push_back({rows[1].bytes, kDeleted});
+         rows[1] = {pointerTo(page, 3), kLookup};
+     }},
+    {"deleted_row_left_out_of_the_count",
+     JetReadError::None,
+     {"10A", "20A"},
+     [](const JetImage& image, std::size_t, std::vector<JetImage::PageRow>& rows) {
+         rows[1].flags = kDeleted;
+         image.setU32(rowCountAt(image), 2);
+     }},
+    {"lookup_to_a_row_the_page_lacks",
+     JetReadError::Corrupt,
+     {},
+     [](const JetImage&, std::size_t page, std::vector<JetImage::PageRow>& rows) {
+         rows[1] = {pointerTo(page, 7), kLookup};
+     }},
+    {"lookup_to_itself",
+     JetReadError::Corrupt,
+     {},
+     [](const JetImage&, std::size_t page, std::vector<JetImage::PageRow>& rows) {
+         rows[1] = {pointerTo(page, 1), kLookup};
+     }},
+    {"lookups_in_a_loop",
+     JetReadError::Corrupt,
+     {},
+     [](const JetImage&, std::size_t page, std::vector<JetImage::PageRow>& rows) {
+         rows.push_back({pointerTo(page, 1), std::uint16_t(kLookup | kDeleted)});
+         rows[1] = {pointerTo(page, 3), kLookup};
+     }},
+    {"lookup_to_a_row_also_shown_in_its_place",
+     JetReadError::Corrupt,
+     {},
+     [](const JetImage&, std::size_t page, std::vector<JetImage::PageRow>& rows) {
+         rows[1] = {pointerTo(page, 2), kLookup};
+     }},
+    {"two_lookups_to_one_row",
+     JetReadError::Corrupt,
+     {},
+     [](const JetImage&, std::size_t page, std::vector<JetImage::PageRow>& rows) {
+         rows.push_back({rows[1].bytes, kDeleted});
+         rows[1] = {pointerTo(page, 3), kLookup};
+         rows[2] = {pointerTo(page, 3), kLookup};
+     }},
+    {"lookup_to_a_page_of_another_kind",
+     JetReadError::Corrupt,
+     {},
+     [](const JetImage&, std::size_t, std::vector<JetImage::PageRow>& rows) {
+         rows[1] = {pointerTo(kUserDefinitionPage, 0), kLookup};
+     }},
+    {"lookup_past_the_end",
+     JetReadError::Truncated,
+     {},
+     [](const JetImage& image, std::size_t, std::vector<JetImage::PageRow>& rows) {
+         rows[1] = {pointerTo(image.pageCount() + 3, 0), kLookup};
+     }},
+    {"lookup_too_short",
+     JetReadError::Corrupt,
+     {},
+     [](const JetImage&, std::size_t page, std::vector<JetImage::PageRow>& rows) {
+         rows[1] = {{2, std::uint8_t(page), 0}, kLookup};
+     }},
+    {"junk_row",
+     JetReadError::Corrupt,
+     {},
+     [](const JetImage&, std::size_t, std::vector<JetImage::PageRow>& rows) {
+         rows[1] = {{0xDE, 0xAD, 0xBE, 0xEF}, 0};
+     }},
+    {"junk_row_claiming_the_columns",
+     JetReadError::Corrupt,
+     {},
+     [](const JetImage& image, std::size_t, std::vector<JetImage::PageRow>& rows) {
+         rows[1] = {{3, 0, 0, 0}, 0};
+         if (image.isJet3())
+             rows[1].bytes.pop_back();
+     }},
+    {"deleted_row_still_counted",
+     JetReadError::Corrupt,
+     {},
+     [](const JetImage&, std::size_t, std::vector<JetImage::PageRow>& rows) {
+         rows[1].flags = kDeleted;
+     }},
+    // Flag 0x8000 marks a deleted row, whatever the row holds: a row that
+    // libmdb 1.0 takes for a lookup is not shown, and the count tells.
+    {"pointer_flagged_0x8000_is_deleted",
+     JetReadError::Corrupt,
+     {},
+     [](const JetImage&, std::size_t page, std::vector<JetImage::PageRow>& rows) {
+         rows[1] = {pointerTo(page, 2), 0x8000};
+     }},
+    {"more_rows_declared",
+     JetReadError::Corrupt,
+     {},
+     [](const JetImage& image, std::size_t, std::vector<JetImage::PageRow>&) {
+         image.setU32(rowCountAt(image), 4);
+     }},
+};
+
+void PrintTo(const RowDamage& damage, std::ostream* out) {
+    *out << damage.name;
+}
+
+class RowDamageTest : public ::testing::TestWithParam<std::tuple<JetVersion, RowDamage>> {};
+
+// A row that is moved, damaged or missing never makes the table shorter in
+// silence: it is followed and read, or the file is damaged.
+TEST_P(RowDamageTest, IsFollowedOrReported) {
+    const auto& [version, damage] = GetParam();
+    QTemporaryDir dir;
+    const QString file = dir.filePath("tavrin.mdb");
+    test::writeFixture(file, version, threeRows());
+    QByteArray bytes = test::readAll(file);
+    const JetImage image = imageOf(bytes);
+    const std::vector<std::size_t> pages = image.dataPages(kUserDefinitionPage);
+    ASSERT_EQ(pages.size(), 1u);
+    ASSERT_EQ(image.u32(rowCountAt(image)), 3u);
+    std::vector<JetImage::PageRow> rows;
+    for (std::size_t r = 0; r < image.rowCount(pages[0]); ++r) {
+        rows.push_back({image.rowBytes(pages[0], r), 0});
+    }
+    ASSERT_EQ(rows.size(), 3u);
+    if (damage.patch) {
+        damage.patch(image, pages[0], rows);
+    }
+    image.setRows(pages[0], rows);
+    test::writeAll(file, bytes);
+
+    const JetReadResult result = readBothWays(file);
+    ASSERT_EQ(result.error, damage.expected) << result.message.toStdString();
+    std::vector<QString> shown;
+    for (const auto& row : result.table.rows) {
+        shown.push_back(row.at(0));
+    }
+    std::vector<QString> expected(damage.shown.begin(), damage.shown.end());
+    EXPECT_EQ(shown, expected);
+    if (!result.ok()) {
+        EXPECT_TRUE(result.message.contains(QStringLiteral("壊れて")) ||
+                    damage.expected == JetReadError::Truncated);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, RowDamageTest,
+                         ::testing::Combine(::testing::Values(JetVersion::Jet3, JetVersion::Jet4),
+                                            ::testing::ValuesIn(kRowDamages)),
+                         [](const auto& info) {
+                             return std::string(versionName(std::get<0>(info.param))) + "_" +
+                                    std::get<1>(info.param).name;
+                         });
+
 class CutFile : public ::testing::TestWithParam<JetVersion> {};
 
 // A cut file, whether or not it ends on a page boundary, is never read as
@@ -299,37 +492,132 @@ TEST(LongValueText, IsCutAtTheShownLength) {
     }
 }
 
-// Numbers whose text is many times their eight bytes: a table of them is
-// read up to the reader's limit on the text of a table, and refused past it.
-TEST(TableText, IsBoundedWhateverTheValuesAre) {
+// A table past the bounds of what the viewer takes from the reader, in
+// values or in the bytes of their text, is too large, not damaged.
+TEST(TableBounds, ATableTooLargeForTheViewerSaysSo) {
+    struct Bound {
+        JetType type;
+        int columns;
+        std::string value;
+    };
+    // Text values of the longest length shown, as many as a row holds; and
+    // the dimension record's 62 fields of short numbers.
+    const Bound bytes{JetType::Text, 15, std::string(JetValueText::kMaxChars, 'x')};
+    const Bound values{JetType::Integer, 62, "7"};
+    const auto answerRows = [](const Bound& bound) {
+        qint64 fieldBytes = 0;
+        for (int c = 0; c < bound.columns; ++c) {
+            fieldBytes += ReaderAnswer::textBytes(QString::number(c).size() + 1);
+        }
+        return (ReaderAnswer::kMaxBytes - ReaderAnswer::kHeadBytes - fieldBytes) /
+               (bound.columns * ReaderAnswer::textBytes(qint64(bound.value.size())));
+    };
+    const qint64 valueRows = ReaderAnswer::kMaxCells / values.columns;
+    ASSERT_LT(valueRows, answerRows(values));
+    ASSERT_LT(answerRows(bytes) * bytes.columns, ReaderAnswer::kMaxCells);
+    struct Case {
+        const char* name;
+        const Bound& bound;
+        qint64 rows;
+        JetReadError expected;
+    };
+    const Case cases[] = {
+        {"bytes within", bytes, answerRows(bytes), JetReadError::None},
+        {"bytes past", bytes, answerRows(bytes) + 1, JetReadError::TooLarge},
+        {"values within", values, valueRows, JetReadError::None},
+        {"values past", values, valueRows + 1, JetReadError::TooLarge},
+    };
     QTemporaryDir dir;
-    // The most rows of 62 values cut to their length whose answer the viewer
-    // takes, and one more.
-    qint64 fieldBytes = 0;
-    for (int c = 0; c < 62; ++c) {
-        fieldBytes += ReaderAnswer::textBytes(QString::number(c).size() + 1);
-    }
-    const qint64 rowBytes = 62 * ReaderAnswer::textBytes(JetValueText::kMaxChars);
-    const qint64 rowsWithin =
-        (ReaderAnswer::kMaxBytes - ReaderAnswer::kHeadBytes - fieldBytes) / rowBytes;
-    for (const auto& [rowCount, expected] : {std::pair{rowsWithin, JetReadError::None},
-                                             std::pair{rowsWithin + 1, JetReadError::Corrupt}}) {
+    for (const Case& c : cases) {
         JetTable table;
         table.name = "Kelvor";
-        for (int c = 0; c < 62; ++c) {
-            table.columns.push_back({"D" + std::to_string(c), JetType::Double});
+        for (int i = 0; i < c.bound.columns; ++i) {
+            table.columns.push_back({"D" + std::to_string(i), c.bound.type});
         }
-        table.rows.assign(static_cast<std::size_t>(rowCount),
-                          std::vector<test::Cell>(62, test::Cell("1e300")));
+        table.rows.assign(static_cast<std::size_t>(c.rows),
+                          std::vector<test::Cell>(static_cast<std::size_t>(c.bound.columns),
+                                                  test::Cell(c.bound.value)));
         const QString file = dir.filePath("tavrin.mdb");
         test::writeFixture(file, JetVersion::Jet4, table);
         const JetReadResult result = readBothWays(file);
-        EXPECT_EQ(result.error, expected) << rowCount << " rows";
+        EXPECT_EQ(result.error, c.expected) << c.name << ": " << result.message.toStdString();
         if (result.ok()) {
-            const QString& last = result.table.rows.back().back();
-            EXPECT_EQ(last.size(), JetValueText::kMaxChars);
-            EXPECT_TRUE(last.startsWith(QStringLiteral("10000000000")));
+            EXPECT_EQ(result.table.rows.size(), static_cast<std::size_t>(c.rows)) << c.name;
+            EXPECT_EQ(result.table.rows.back().back(), QString::fromStdString(c.bound.value))
+                << c.name;
+        } else {
+            EXPECT_EQ(
+                result.message.toStdString(),
+                QStringLiteral("データファイル「%1」のテーブル「Kelvor」は大きすぎて表示できま"
+                               "せん（値は 100 万個、テキストは 32 MB まで）。")
+                    .arg(file)
+                    .toStdString())
+                << c.name;
         }
+    }
+}
+
+// Numbers show as the shortest text that reads back as the same value, at
+// the column's precision, and dates with the year in full, before 1899 too.
+// A Double column retyped in the definition holds the dates.
+TEST(ValueText, NumbersAndDatesAsTheyReadBack) {
+    struct Case {
+        JetType type;
+        bool date;
+        const char* stored;
+        const char* shown; // nullptr: damaged
+    };
+    const Case cases[] = {
+        {JetType::Double, false, "5e-324", "5e-324"},
+        {JetType::Double, false, "1e300", "1e+300"},
+        {JetType::Double, false, "-1.7976931348623157e308", "-1.7976931348623157e+308"},
+        {JetType::Double, false, "0.1", "0.1"},
+        {JetType::Double, false, "15.5", "15.5"},
+        {JetType::Double, false, "-2.5", "-2.5"},
+        {JetType::Double, false, "0", "0"},
+        {JetType::Double, false, "0.00001", "0.00001"},
+        {JetType::Double, false, "0.000009", "9e-06"},
+        {JetType::Double, false, "999999999999999", "999999999999999"},
+        {JetType::Double, false, "1e15", "1e+15"},
+        {JetType::Double, false, "123456789012.5", "123456789012.5"},
+        {JetType::Single, false, "3.4e38", "3.4e+38"},
+        {JetType::Single, false, "0.1", "0.1"},
+        {JetType::Single, false, "155", "155"},
+        {JetType::Single, false, "16777217", "16777216"},
+        {JetType::Single, false, "1e-45", "1e-45"},
+        {JetType::Double, true, "45000.5", "03/15/2023 12:00:00"},
+        {JetType::Double, true, "0", "12/30/1899 00:00:00"},
+        {JetType::Double, true, "-1.5", "12/29/1899 12:00:00"},
+        {JetType::Double, true, "-0.25", "12/30/1899 06:00:00"},
+        {JetType::Double, true, "-36522.75", "01/01/1800 18:00:00"},
+        {JetType::Double, true, "-657434", "01/01/0100 00:00:00"},
+        {JetType::Double, true, "2958465.5", "12/31/9999 12:00:00"},
+        {JetType::Double, true, "1.99999999999", "01/01/1900 00:00:00"},
+        {JetType::Double, true, "-657435", nullptr},
+        {JetType::Double, true, "2958466", nullptr},
+        {JetType::Double, true, "1e300", nullptr},
+    };
+    QTemporaryDir dir;
+    for (const Case& c : cases) {
+        JetTable table;
+        table.name = "Kelvor";
+        table.columns = {{"V", c.type}};
+        table.rows = {{c.stored}};
+        const QString file = dir.filePath("tavrin.mdb");
+        test::writeFixture(file, JetVersion::Jet4, table);
+        if (c.date) {
+            QByteArray bytes = test::readAll(file);
+            const JetImage image = imageOf(bytes);
+            image.bytes()[columnEntry(image, 0)] = 0x08; // DateTime
+            test::writeAll(file, bytes);
+        }
+        const JetReadResult result = readBothWays(file);
+        if (c.shown == nullptr) {
+            EXPECT_EQ(result.error, JetReadError::Corrupt) << c.stored;
+            continue;
+        }
+        ASSERT_TRUE(result.ok()) << c.stored << ": " << result.message.toStdString();
+        EXPECT_EQ(result.table.rows.at(0).at(0), QString::fromLatin1(c.shown)) << c.stored;
     }
 }
 

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "JetImage.h"
 
+#include <algorithm>
+
 namespace tavrin::test {
 namespace {
 
@@ -67,6 +69,30 @@ std::optional<JetImage::Row> JetImage::row(std::size_t page, std::size_t row) co
 
 std::optional<JetImage::Row> JetImage::rowAt(std::uint32_t pointer) const {
     return row(pointer >> 8, pointer & 0xFF);
+}
+
+std::vector<std::uint8_t> JetImage::rowBytes(std::size_t page, std::size_t row) const {
+    const auto found = this->row(page, row);
+    if (!found)
+        return {};
+    const auto begin = bytes_.begin() + static_cast<std::ptrdiff_t>(found->start);
+    return {begin, begin + static_cast<std::ptrdiff_t>(found->size)};
+}
+
+void JetImage::setRows(std::size_t page, const std::vector<PageRow>& rows) const {
+    const std::size_t base = page * pageSize_;
+    std::size_t end = pageSize_;
+    setU16(base + rowCountOffset_, static_cast<std::uint16_t>(rows.size()));
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        end -= rows[r].bytes.size();
+        std::copy(rows[r].bytes.begin(), rows[r].bytes.end(),
+                  bytes_.begin() + static_cast<std::ptrdiff_t>(base + end));
+        setU16(base + rowCountOffset_ + 2 + 2 * r, static_cast<std::uint16_t>(end | rows[r].flags));
+    }
+    const std::size_t tableEnd = rowCountOffset_ + 2 + 2 * rows.size();
+    std::fill(bytes_.begin() + static_cast<std::ptrdiff_t>(base + tableEnd),
+              bytes_.begin() + static_cast<std::ptrdiff_t>(base + end), std::uint8_t{0});
+    setU16(base + 2, static_cast<std::uint16_t>(end - tableEnd));
 }
 
 std::vector<std::size_t> JetImage::dataPages(std::uint32_t definitionPage) const {

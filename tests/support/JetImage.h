@@ -25,6 +25,14 @@ public:
         std::size_t size = 0;
     };
     // A Memo or OLE header in a data row: where it is and what it names.
+    // A row of a data page as setRows writes it: its bytes and the flags of
+    // its offset word (0x8000 deleted, 0x4000 lookup).
+    struct PageRow {
+        std::vector<std::uint8_t> bytes;
+        std::uint16_t flags = 0;
+    };
+    static constexpr std::uint16_t kDeletedFlag = 0x8000;
+    static constexpr std::uint16_t kLookupFlag = 0x4000;
     struct LongValueField {
         std::size_t at = 0; // offset of the 12-byte header in the file
         std::uint32_t pointer = 0;
@@ -42,6 +50,10 @@ public:
     std::size_t rowCount(std::size_t page) const;
     std::optional<Row> row(std::size_t page, std::size_t row) const;
     std::optional<Row> rowAt(std::uint32_t pointer) const;
+    std::vector<std::uint8_t> rowBytes(std::size_t page, std::size_t row) const;
+    // Writes `rows` as the whole of data page `page`, packed from its end as
+    // Jet packs them, with its row count and free space.
+    void setRows(std::size_t page, const std::vector<PageRow>& rows) const;
 
     // Data pages of the table whose definition is at `definitionPage`.
     std::vector<std::size_t> dataPages(std::uint32_t definitionPage) const;

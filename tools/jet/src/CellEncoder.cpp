@@ -48,6 +48,18 @@ template <typename Int> Bytes encodeInteger(std::string_view value, JetType type
     return out.bytes();
 }
 
+[[noreturn]] void roundsToZero(std::string_view value, JetType type) {
+    throw CellError("\"" + std::string(value) + "\" is too close to 0 for " +
+                    CellEncoder::typeName(type) + " (it would be stored as 0)");
+}
+
+// Whether the digits before the exponent name a number other than 0.
+bool namesNonZero(std::string_view digits) {
+    const auto exponent = digits.find_first_of("eE");
+    const std::string_view mantissa = digits.substr(0, exponent);
+    return mantissa.find_first_of("123456789") != std::string_view::npos;
+}
+
 template <typename Float> Float parseFloat(std::string_view value, JetType type) {
     const std::string_view digits = withoutPlus(value);
     const char* first = digits.data();
@@ -66,6 +78,8 @@ template <typename Float> Float parseFloat(std::string_view value, JetType type)
     }
     if (!std::isfinite(parsed))
         notANumber(value, type);
+    if (parsed == 0 && namesNonZero(digits))
+        roundsToZero(value, type);
     return parsed;
 }
 

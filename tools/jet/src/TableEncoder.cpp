@@ -28,6 +28,21 @@ std::uint16_t fixedSizeOf(JetType type) {
     throw JetWriteError("unknown column type");
 }
 
+// What Jet refuses in an object name: a leading space, control characters
+// and the characters its SQL gives a meaning ("." and "!" join names, "`",
+// "[" and "]" quote them). Empty when the name is allowed.
+std::string nameFault(const std::string& name) {
+    if (name.front() == ' ')
+        return "a Jet name cannot start with a space";
+    for (const char c : name) {
+        if (static_cast<unsigned char>(c) < 0x20)
+            return "a Jet name cannot hold a control character";
+        if (c == '.' || c == '!' || c == '`' || c == '[' || c == ']')
+            return std::string("a Jet name cannot hold '") + c + "' (nor . ! ` [ ])";
+    }
+    return {};
+}
+
 std::string asciiLower(std::string s) {
     for (char& c : s)
         if (c >= 'A' && c <= 'Z')
@@ -68,6 +83,8 @@ ColumnLayout TableEncoder::makeLayout(const std::string& tableName,
         const JetColumn& column = columns[i];
         if (column.name.empty())
             throw JetWriteError("column " + std::to_string(i + 1) + " has an empty name", {}, i);
+        if (const std::string fault = nameFault(column.name); !fault.empty())
+            throw JetWriteError("column \"" + column.name + "\": " + fault, {}, i);
         ColumnDef def;
         try {
             def.name = cells_.text().encodeName(column.name, kMaxNameChars);
