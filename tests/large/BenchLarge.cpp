@@ -109,8 +109,10 @@ public:
                 return false;
             }
             if (refused_) {
-                std::printf("  refused by the reader, as expected: %s\n",
-                            qPrintable(result.message));
+                if (i == 0) {
+                    std::printf("  refused by the reader, as expected: %s\n",
+                                qPrintable(result.message));
+                }
                 continue;
             }
             rows = static_cast<int>(result.table.rows.size());
