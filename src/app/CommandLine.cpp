@@ -15,6 +15,7 @@ namespace tavrin {
 namespace {
 
 constexpr int kUsageError = 2;
+constexpr int kNoDisplay = 1;
 
 QString helpText(const QString& settingsFile) {
     return QString::fromUtf8(
@@ -77,16 +78,38 @@ std::optional<CommandLine::Answer> CommandLine::answer(const QStringList& argume
     return Answer{0, QStringLiteral("tavrin " TAVRIN_VERSION "\n"), {}};
 }
 
-std::optional<int> CommandLine::handle(int argc, char* argv[]) {
-    if (argc <= 1) {
+std::optional<CommandLine::Answer> CommandLine::withoutDisplay(const QString& platform,
+                                                               const QString& display,
+                                                               const QString& waylandDisplay) {
+    // Qt takes the first name of the list that starts; a name may carry
+    // options after a colon. A list that names a platform without a display
+    // (offscreen, vnc and the like) can start anywhere.
+    for (const QString& entry : platform.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QString name = entry.section(QLatin1Char(':'), 0, 0);
+        if (name != QLatin1String("xcb") && !name.startsWith(QLatin1String("wayland"))) {
+            return std::nullopt;
+        }
+    }
+    if (!display.isEmpty() || !waylandDisplay.isEmpty()) {
         return std::nullopt;
     }
+    return Answer{kNoDisplay,
+                  {},
+                  QString::fromUtf8("tavrin: デスクトップのセッションの中で起動してください"
+                                    "（DISPLAY も WAYLAND_DISPLAY も設定されていません）。\n")};
+}
+
+std::optional<int> CommandLine::handle(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
     }
     const auto result =
-        answer(arguments, QSettingsStore().fileName(WindowPositionMemory::kApplication));
+        argc <= 1
+            ? withoutDisplay(qEnvironmentVariable("QT_QPA_PLATFORM"),
+                             qEnvironmentVariable("DISPLAY"),
+                             qEnvironmentVariable("WAYLAND_DISPLAY"))
+            : answer(arguments, QSettingsStore().fileName(WindowPositionMemory::kApplication));
     if (!result) {
         return std::nullopt;
     }

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 the Tavrin developers
 // SPDX-License-Identifier: MIT
 
+#include "ApplicationIdentity.h"
 #include "CommandLine.h"
 #include "DesktopShell.h"
 #include "Form1.h"
@@ -19,12 +20,11 @@
 
 int main(int argc, char* argv[]) {
     if (const auto exitCode = tavrin::CommandLine::handle(argc, argv)) {
-        return *exitCode; // --help, --version, or a refused argument
+        return *exitCode; // --help, --version, a refused argument, or no display
     }
     tavrin::preferXcbOnWayland(argc, argv);
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tavrin"));
-    QApplication::setApplicationVersion(QStringLiteral(TAVRIN_VERSION));
+    tavrin::ApplicationIdentity::apply();
     // The working directory as the file system names it, read this once; the
     // data file in it is read in a process of its own while the windows are built.
     const QString workingDirectory = tavrin::LocalPath::workingDirectory();

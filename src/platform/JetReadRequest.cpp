@@ -6,7 +6,8 @@
 
 namespace tavrin {
 
-JetReadRequest::JetReadRequest(const QString& path, const QString& tableName, QObject* parent)
+JetReadRequest::JetReadRequest(const QString& path, const QString& tableName, QObject* parent,
+                               int timeLimitMs)
     : QObject(parent), path_(path), tableName_(tableName),
       reader_(JetTableReader::takeOrStart(path, tableName)) {
     using End = JetTableReader::End;
@@ -24,7 +25,7 @@ JetReadRequest::JetReadRequest(const QString& path, const QString& tableName, QO
     timeLimit_.setSingleShot(true);
     timeLimit_.setTimerType(Qt::PreciseTimer);
     connect(&timeLimit_, &QTimer::timeout, this, [this] { end(End::TimedOut); });
-    timeLimit_.start(JetTableReader::kTimeLimitMs);
+    timeLimit_.start(timeLimitMs);
     // A reader started ahead may have ended before anyone listened.
     if (reader_->state() == QProcess::NotRunning) {
         QTimer::singleShot(0, this, [this] { end(End::Finished); });

@@ -22,7 +22,8 @@ namespace tavrin {
 class JetReadRequest : public QObject {
     Q_OBJECT
 public:
-    JetReadRequest(const QString& path, const QString& tableName, QObject* parent = nullptr);
+    JetReadRequest(const QString& path, const QString& tableName, QObject* parent = nullptr,
+                   int timeLimitMs = JetTableReader::kTimeLimitMs);
     ~JetReadRequest() override;
 
     bool isFinished() const { return finished_; }

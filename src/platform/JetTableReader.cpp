@@ -166,14 +166,14 @@ JetReadResult JetTableReader::result(const QProcess* reader, End end, const QByt
     return result;
 }
 
-JetReadResult JetTableReader::read(const QString& path, const QString& tableName) {
+JetReadResult JetTableReader::read(const QString& path, const QString& tableName, int timeLimitMs) {
     const std::unique_ptr<QProcess> reader = takeOrStart(path, tableName);
     if (!reader || !reader->waitForStarted()) {
         return result(reader.get(), End::Finished, {}, path, tableName);
     }
     QByteArray answer;
     End end = End::Finished;
-    const QDeadlineTimer deadline(kTimeLimitMs);
+    const QDeadlineTimer deadline(timeLimitMs);
     while (reader->state() != QProcess::NotRunning && end == End::Finished) {
         reader->waitForReadyRead(100);
         if (!collect(*reader, answer)) {

@@ -62,7 +62,9 @@ public:
         std::unique_ptr<QProcess> process_;
     };
 
-    static JetReadResult read(const QString& path, const QString& tableName);
+    // Waits for the reader's answer, at most `timeLimitMs`.
+    static JetReadResult read(const QString& path, const QString& tableName,
+                              int timeLimitMs = kTimeLimitMs);
 
     // The reading program: the one set here, else the first of
     // readerPlaces() that is an executable file.

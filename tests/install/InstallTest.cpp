@@ -8,12 +8,16 @@
 // programs' command lines, and the installed viewer running on the installed
 // reader.
 
+#include "ApplicationIdentity.h"
 #include "JetTableReader.h"
 #include "ReaderAnswer.h"
+#include "X11Probe.h"
+#include "XvfbSession.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
 #include <QMap>
@@ -144,6 +148,17 @@ TEST(DesktopEntry, StartsTheInstalledViewerUnderItsJapaneseNameAndIcon) {
         QStringLiteral("share/pixmaps/%1.xpm").arg(entry.value(QStringLiteral("Icon"))))));
 }
 
+// Docks and task bars tie a window to its menu entry by the entry's file
+// name (the desktop file name, Wayland's app id) or, on X11, by the class the
+// entry's StartupWMClass names.
+TEST(DesktopEntry, IsTheProgramsOwnByItsFileNameAndItsWindowClass) {
+    tavrin::ApplicationIdentity::apply();
+    EXPECT_EQ(QGuiApplication::desktopFileName() + QStringLiteral(".desktop"),
+              QFileInfo(kDesktopFile).fileName());
+    const QMap<QString, QString> entry = desktopEntry(installed(kDesktopFile));
+    EXPECT_EQ(entry.value(QStringLiteral("StartupWMClass")), QGuiApplication::applicationName());
+}
+
 // ---- the icons ----
 
 QImage sourceIcon() {
@@ -261,6 +276,7 @@ INSTANTIATE_TEST_SUITE_P(
         CommandLineCase{"bin/tavrin", {"-x"}, 2, nullptr, "-x"},
         CommandLineCase{"bin/tavrin", {"tavrin.mdb"}, 2, nullptr, "tavrin.mdb"},
         CommandLineCase{"bin/tavrin", {"--version", "extra"}, 2, nullptr, "extra"},
+        CommandLineCase{"bin/tavrin", {}, 1, nullptr, "DISPLAY"},
         CommandLineCase{
             "bin/tavrin-mkdb", {"--version"}, 0, "tavrin-mkdb " TAVRIN_VERSION "\n", nullptr},
         CommandLineCase{"bin/tavrin-mkdb", {"--help"}, 0, "usage: tavrin-mkdb", nullptr},
@@ -285,6 +301,28 @@ TEST(InstalledViewerHelp, NamesTheDataFileAndTheSettingsFile) {
         << help.toStdString();
     EXPECT_FALSE(QFileInfo::exists(home.filePath(QStringLiteral(".config"))))
         << "--help wrote settings";
+}
+
+// A plain start with no display to connect to says so in one line of its
+// own, whichever platform that needs one is asked for.
+TEST(InstalledViewer, WithoutADisplaySaysSoInOneLineAndEndsWith1) {
+    for (const QString platform : {"", "xcb", "wayland", "wayland;xcb", "xcb:nograb"}) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("DISPLAY"));
+        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(installed(QStringLiteral("bin/tavrin")), {});
+        ASSERT_TRUE(process.waitForFinished(30000)) << platform.toStdString();
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << platform.toStdString();
+        EXPECT_EQ(process.exitCode(), 1) << platform.toStdString();
+        EXPECT_EQ(QString::fromUtf8(process.readAllStandardError()),
+                  QString::fromUtf8("tavrin: デスクトップのセッションの中で起動してください"
+                                    "（DISPLAY も WAYLAND_DISPLAY も設定されていません）。\n"))
+            << platform.toStdString();
+        EXPECT_EQ(process.readAllStandardOutput(), QByteArray()) << platform.toStdString();
+    }
 }
 
 // ---- the installed programs at work ----
@@ -403,6 +441,59 @@ TEST(InstalledViewer, CopiedAwayFromItsReaderSaysWhereItLookedAndRunsOn) {
         << line.toStdString();
     EXPECT_TRUE(line.contains(QStringLiteral("libexec/tavrin/tavrin-read」")))
         << line.toStdString();
+}
+
+// The class the installed viewer's window carries on an X server is the one
+// its menu entry names.
+TEST(InstalledViewer, ItsWindowHasTheClassItsMenuEntryNames) {
+    if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty()) {
+        GTEST_SKIP() << "xdotool is not installed";
+    }
+    tavrin::test::XvfbSession server;
+    if (!server.start()) {
+        GTEST_SKIP() << "Xvfb is not installed or did not start";
+    }
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TAVRIN_SAMPLE_DATA),
+                            home.filePath(QStringLiteral("tavrin.mdb"))));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(server.display()));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("HOME"), home.path());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral(".config")));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
+    QProcess viewer;
+    viewer.setProcessEnvironment(environment);
+    viewer.setWorkingDirectory(home.path());
+    viewer.start(installed(QStringLiteral("bin/tavrin")), {});
+    ASSERT_TRUE(viewer.waitForStarted(10000));
+    QString window;
+    for (int waited = 0; window.isEmpty() && waited < 60000 && viewer.state() == QProcess::Running;
+         waited += 200) {
+        window =
+            tavrin::test::runTool(QStringLiteral("xdotool"),
+                                  {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                   QStringLiteral("--pid"), QString::number(viewer.processId())})
+                .section(u'\n', 0, 0)
+                .trimmed();
+        if (window.isEmpty()) {
+            viewer.waitForFinished(200);
+        }
+    }
+    const QString wmClass =
+        window.isEmpty() ? QString() : tavrin::test::property(window.toULongLong(), "WM_CLASS");
+    viewer.kill();
+    viewer.waitForFinished(10000);
+    ASSERT_FALSE(window.isEmpty()) << viewer.readAllStandardError().toStdString();
+    // WM_CLASS(STRING) = "instance", "class"
+    const QStringList names = wmClass.section(u'=', 1).split(u',');
+    ASSERT_EQ(names.size(), 2) << wmClass.toStdString();
+    const QString windowClass = names.at(1).trimmed().remove(u'"');
+    EXPECT_EQ(windowClass,
+              desktopEntry(installed(kDesktopFile)).value(QStringLiteral("StartupWMClass")));
+    EXPECT_FALSE(windowClass.isEmpty());
 }
 
 } // namespace

@@ -5,6 +5,11 @@
 
 #include "XcbAtom.h"
 
+#include <QDeadlineTimer>
+#include <QTest>
+
+#include <cstdlib>
+
 namespace tavrin::test {
 
 X11Client::X11Client() : connection_(xcb_connect(nullptr, nullptr)) {}
@@ -48,6 +53,36 @@ void X11Client::send(xcb_window_t destination, std::uint32_t eventMask, xcb_wind
 
 void X11Client::flush() {
     xcb_flush(connection_);
+}
+
+bool X11Client::managesANewWindow(int timeoutMs) {
+    if (!connected()) {
+        return false;
+    }
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data;
+    const xcb_window_t probe = xcb_generate_id(connection_);
+    xcb_create_window(connection_, XCB_COPY_FROM_PARENT, probe, screen->root, 0, 0, 16, 16, 0,
+                      XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, 0, nullptr);
+    const QDeadlineTimer deadline(timeoutMs);
+    bool managed = false;
+    while (!managed && !deadline.hasExpired()) {
+        // Mapping a window that is already mapped does nothing.
+        xcb_map_window(connection_, probe);
+        xcb_flush(connection_);
+        QTest::qWait(50);
+        const xcb_atom_t wmState = atom("WM_STATE");
+        if (wmState == XCB_ATOM_NONE) {
+            continue;
+        }
+        xcb_get_property_reply_t* reply = xcb_get_property_reply(
+            connection_, xcb_get_property(connection_, 0, probe, wmState, XCB_ATOM_ANY, 0, 2),
+            nullptr);
+        managed = reply != nullptr && reply->type != XCB_ATOM_NONE;
+        std::free(reply);
+    }
+    xcb_destroy_window(connection_, probe);
+    xcb_flush(connection_);
+    return managed;
 }
 
 } // namespace tavrin::test

@@ -30,6 +30,16 @@ public:
     // Sends what was asked so far.
     void flush();
 
+    // Whether the window manager manages a window mapped now: maps a window
+    // of its own and waits up to `timeoutMs` until the manager has set its
+    // WM_STATE, asking for the map again every round, then destroys it. A
+    // manager that has announced itself may still be starting: openbox
+    // announces itself first, then reads its configuration, theme (where
+    // fontconfig may first build its cache) and menus, and only then handles
+    // events; a window that asks to be mapped meanwhile is never managed and
+    // stays unmapped, never exposed.
+    bool managesANewWindow(int timeoutMs);
+
 private:
     void send(xcb_window_t destination, std::uint32_t eventMask, xcb_window_t window,
               xcb_atom_t type, const std::array<std::uint32_t, 5>& data);

@@ -3,8 +3,10 @@
 
 #include "XvfbSession.h"
 
+#include "X11Client.h"
 #include "X11Probe.h"
 
+#include <QDeadlineTimer>
 #include <QStandardPaths>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -85,7 +87,11 @@ bool XvfbSession::startWindowManager(int timeoutMs) {
     if (!windowManager_.running()) {
         windowManager_.replace({"openbox", "--sm-disable"});
     }
-    return QTest::qWaitFor(windowManagerRunning, timeoutMs);
+    // Announced on the root is not yet ready: what counts is that a window
+    // mapped now is managed (see X11Client::managesANewWindow).
+    const QDeadlineTimer deadline(timeoutMs);
+    return QTest::qWaitFor(windowManagerRunning, timeoutMs) &&
+           X11Client().managesANewWindow(static_cast<int>(deadline.remainingTime()));
 }
 
 bool XvfbSession::windowManagerAlive() const {

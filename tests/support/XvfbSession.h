@@ -27,7 +27,7 @@ public:
     const QByteArray& display() const { return display_; }
 
     // Starts openbox unless it runs, and waits up to `timeoutMs` until it
-    // manages the screen; false when it is missing or did not.
+    // manages a window mapped then; false when it is missing or did not.
     bool startWindowManager(int timeoutMs);
     bool windowManagerAlive() const;
 

@@ -6,22 +6,65 @@
 
 #include "SheetDrawings.h"
 
+#include <QCommandLineParser>
 #include <QDir>
+#include <QStringList>
 
-#include <cstdio>
+#include <iostream>
+
+namespace {
+
+constexpr const char* kUsage = "usage: tavrin-drawings FOLDER\n";
+
+int usageError(const QString& what) {
+    std::cerr << "tavrin-drawings: " << what.toLocal8Bit().constData() << "\n" << kUsage;
+    return 2;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: tavrin-drawings <output folder>\n");
-        return 2;
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    QCommandLineParser parser;
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    parser.addOptions({help, version});
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (unknown.isEmpty())
+            return usageError(parser.errorText());
+        const QString& name = unknown.constFirst();
+        return usageError(
+            QStringLiteral("unknown option: %1%2")
+                .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name));
     }
-    const QString folder = QString::fromLocal8Bit(argv[1]);
+    if (parser.isSet(help)) {
+        std::cout << kUsage
+                  << "Writes the sheet drawings sheet0.png, sheet12.png, sheet3.png and\n"
+                     "sheet4.png into FOLDER, which is made if it does not exist\n"
+                     "(assets/drawings holds the program's own).\n"
+                     "\n"
+                     "  -h, --help     show this help and exit\n"
+                     "  -v, --version  show the version and exit\n";
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        std::cout << "tavrin-drawings " TAVRIN_VERSION "\n";
+        return 0;
+    }
+    const QStringList folders = parser.positionalArguments();
+    if (folders.size() != 1)
+        return usageError(QStringLiteral("give one FOLDER"));
+    const QString& folder = folders.constFirst();
+    const QByteArray name = folder.toLocal8Bit();
     if (!QDir().mkpath(folder)) {
-        std::fprintf(stderr, "tavrin-drawings: cannot create %s\n", argv[1]);
+        std::cerr << "tavrin-drawings: cannot create " << name.constData() << "\n";
         return 1;
     }
     if (!tavrin::drawings::writeSheetDrawings(folder)) {
-        std::fprintf(stderr, "tavrin-drawings: cannot write into %s\n", argv[1]);
+        std::cerr << "tavrin-drawings: cannot write into " << name.constData() << "\n";
         return 1;
     }
     return 0;
