@@ -4,6 +4,7 @@
 // The settings store over QSettings, in a configuration folder of its own:
 // main() points HOME and XDG_CONFIG_HOME at a temporary folder before Qt
 // reads them.
+#include "IniText.h"
 #include "PositionFixture.h"
 #include "QSettingsStore.h"
 #include "UserConfigFolder.h"
@@ -405,6 +406,28 @@ TEST(QSettingsStoreTest, ReadsWhatQSettingsWritesAndWritesWhatItReads) {
         EXPECT_EQ(reading.settings().value("Form1_StrtUp/Y1").toString(), text + "2");
         EXPECT_EQ(reading.settings().value("Other/Z").toStringList(), QStringList({"1", "2"}));
         EXPECT_EQ(store.read("Tavrin", kSection, "X1", "7"), text);
+    }
+
+    // Texts of the characters the format treats apart, drawn at random (the
+    // same each run): each reads back through QSettings as written, and what
+    // QSettings writes reads back here.
+    const QString alphabet = QStringLiteral(" \t\"\\,;=@#[]%/()xX0a1\n\r\u0001\u007f\u00e9\u30a2");
+    quint32 seed = 12345;
+    const auto next = [&seed] { return (seed = seed * 1103515245u + 12345u) >> 16; };
+    for (int round = 0; round < 300; ++round) {
+        QString text;
+        for (quint32 length = next() % 9; length > 0; --length) {
+            text += alphabet[static_cast<qsizetype>(next() % alphabet.size())];
+        }
+        SCOPED_TRACE(text.toStdString());
+        QSettingsReading reading("[Form1_StrtUp]\nX1=" + IniText::escapedValue(text) + "\n");
+        EXPECT_EQ(reading.settings().value("Form1_StrtUp/X1").toString(), text);
+        QFile::remove(file);
+        {
+            QSettings earlier(file, QSettings::IniFormat);
+            earlier.setValue("Form1_StrtUp/X1", text);
+        }
+        EXPECT_EQ(IniText(contents(file)).value(kSection, "X1"), text);
     }
 
     // A file as a user may have edited it: its comments, other sections and
