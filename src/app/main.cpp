@@ -51,7 +51,8 @@ int main(int argc, char* argv[]) {
         return programEnd.exitCode();
     }
     form1.show();
-    // Logging off closes the window from its frame.
-    const tavrin::SessionEnd sessionEnd(form1);
+    // Logging off closes the window from its frame; what fails then is
+    // reported on standard error, as nobody may be there to click a box.
+    const tavrin::SessionEnd sessionEnd(form1, [&messages] { messages.setUnattended(); });
     return QApplication::exec();
 }

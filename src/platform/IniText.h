@@ -3,38 +3,62 @@
 #pragma once
 
 #include <QByteArray>
-#include <QSettings>
-#include <QTemporaryDir>
-#include <QVariant>
-#include <memory>
+#include <QString>
 #include <optional>
+#include <vector>
 
 namespace tavrin {
 
-// The text of an INI settings file, read and written by QSettings itself so
-// that the format stays exactly QSettings' own, but on a private copy: the
-// real file is read once and written by its owner, and QSettings' own lock
-// on it (which waits without bound for a lock it cannot take) never comes
-// into play.
+// The text of a settings file in QSettings' INI format, read and edited in
+// memory: no copy of it is written anywhere, and no lock is taken (its owner
+// takes the lock around a write).
+//
+// The format is QSettings' own, so that files written by earlier versions of
+// the program (through QSettings) read as they did, and a file this writes
+// reads the same through QSettings: "[section]" headers, "key=value" lines,
+// keys escaped with %XX and %UXXXX, values with quotes and backslash escapes
+// and a comma between the items of a list, comment lines starting with ';'.
+// An edit replaces the line of the key it sets, or adds one at the end of
+// its section; every other line (other sections, comments, the line ends)
+// stays exactly as it was.
 class IniText {
 public:
     // The text `bytes`, an empty text for a file that does not exist.
     explicit IniText(const QByteArray& bytes);
 
-    // Whether QSettings could read all of the text; one it cannot parse holds
-    // nothing that can be trusted.
-    bool readable() const;
-    // The value at "section/key"; an invalid variant where there is none.
-    QVariant value(const QString& path) const;
-    void setValue(const QString& path, const QString& text);
-    // The whole text as QSettings writes it; nothing when it could not.
-    std::optional<QByteArray> bytes();
+    // Whether all of the text could be parsed, as QSettings parses it; a text
+    // that cannot holds nothing that can be trusted (a line that is neither a
+    // section header, a key, a comment nor blank; a header without its "]").
+    bool readable() const { return readable_; }
+    // The value of `key` in `section`: nothing where the key is absent, and
+    // the empty text where the value is not a single text (a list, or a
+    // value of another type that QSettings writes with an @ form).
+    std::optional<QString> value(const QString& section, const QString& key) const;
+    void setValue(const QString& section, const QString& key, const QString& text);
+    // The whole text, with every edit made.
+    QByteArray bytes() const;
+
+    // One value as QSettings writes it, and back; public for the tests.
+    static QByteArray escapedValue(const QString& text);
+    static std::optional<QString> unescapedValue(const QByteArray& raw);
 
 private:
-    QTemporaryDir folder_;
-    QString path_;
-    std::unique_ptr<QSettings> settings_;
-    bool copied_ = false;
+    struct Line {
+        enum Kind { Other, Section, Key };
+        QByteArray text; // without its line end
+        QByteArray end;  // "\n", "\r\n", "\r", or none for a last line without one
+        Kind kind = Other;
+        QString section; // the section the line opens or stands in
+        QString key;
+        qsizetype valueStart = 0;
+    };
+
+    void parse(const QByteArray& bytes);
+    // The last line of `key` in `section`; -1 for none.
+    qsizetype find(const QString& section, const QString& key) const;
+
+    std::vector<Line> lines_;
+    bool readable_ = true;
 };
 
 } // namespace tavrin

@@ -12,10 +12,16 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSaveFile>
+#include <QScopeGuard>
 #include <QThread>
 #include <QtDebug>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tavrin {
 namespace {
@@ -24,30 +30,66 @@ namespace {
 // it for a few milliseconds only.
 constexpr std::chrono::milliseconds kLockRetry{5};
 
-QString keyPath(const QString& section, const QString& key) {
-    return section + QLatin1Char('/') + key;
-}
-
 void warn(const QString& text) {
     qWarning().noquote() << QStringLiteral("tavrin: %1").arg(text);
 }
 
 // The file's bytes; empty for a file that does not exist, nothing (with the
-// reason in `error`) for one that cannot be read.
+// reason in `error`) for one that cannot or must not be read. Only a regular
+// file of at most QSettingsStore::kMaxFileBytes is read: it is opened without
+// blocking (a FIFO would wait for a writer) and checked once open, so that
+// what is read is what was checked, and at most one byte past the bound is
+// ever read (a device such as /dev/zero never ends).
 std::optional<QByteArray> fileBytes(const QString& path, QString& error) {
-    QFile file(path);
-    if (!file.exists()) {
-        return QByteArray();
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = file.errorString();
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        if (errno == ENOENT) {
+            return QByteArray();
+        }
+        error = QString::fromLocal8Bit(std::strerror(errno));
         return std::nullopt;
     }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFile::NoError) {
-        error = file.errorString();
+    const auto closeLater = qScopeGuard([fd] { ::close(fd); });
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        error = QString::fromLocal8Bit(std::strerror(errno));
         return std::nullopt;
     }
+    if (!S_ISREG(info.st_mode)) {
+        error = QStringLiteral("it is not a regular file");
+        return std::nullopt;
+    }
+    const auto tooLarge = [&error] {
+        error = QStringLiteral("it is larger than the %1 bytes a settings file of this program "
+                               "may hold")
+                    .arg(QSettingsStore::kMaxFileBytes);
+        return std::nullopt;
+    };
+    if (info.st_size > QSettingsStore::kMaxFileBytes) {
+        return tooLarge();
+    }
+    QByteArray bytes(QSettingsStore::kMaxFileBytes + 1, Qt::Uninitialized);
+    qsizetype length = 0;
+    while (length < bytes.size()) {
+        const ssize_t count =
+            ::read(fd, bytes.data() + length, static_cast<std::size_t>(bytes.size() - length));
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        if (count < 0) {
+            error = QString::fromLocal8Bit(std::strerror(errno));
+            return std::nullopt;
+        }
+        if (count == 0) {
+            break;
+        }
+        length += count;
+    }
+    if (length > QSettingsStore::kMaxFileBytes) {
+        return tooLarge(); // it grew after it was looked at
+    }
+    bytes.truncate(length);
     return bytes;
 }
 
@@ -112,13 +154,9 @@ QString QSettingsStore::read(const QString& application, const QString& section,
                            .arg(path));
         return defaultText;
     }
-    const QVariant value = text.value(keyPath(section, key));
-    if (!value.isValid()) {
-        return defaultText;
-    }
     // A value that is not a single text (a list written by hand) reads as the
     // empty text.
-    return value.toString();
+    return text.value(section, key).value_or(defaultText);
 }
 
 bool QSettingsStore::writeAll(const QString& application, const QString& section,
@@ -145,7 +183,7 @@ bool QSettingsStore::writeAll(const QString& application, const QString& section
     QString error;
     const std::optional<QByteArray> before = fileBytes(path, error);
     if (!before) {
-        return fail(error);
+        return fail(error + QStringLiteral("; it is left as it is"));
     }
     IniText text(*before);
     if (!text.readable()) {
@@ -153,14 +191,11 @@ bool QSettingsStore::writeAll(const QString& application, const QString& section
                                    "as it is"));
     }
     for (const auto& [key, value] : entries) {
-        text.setValue(keyPath(section, key), value);
+        text.setValue(section, key, value);
     }
-    const std::optional<QByteArray> after = text.bytes();
-    if (!after) {
-        return fail(QStringLiteral("the new settings could not be put together"));
-    }
+    const QByteArray after = text.bytes();
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(*after) != after->size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(after) != after.size() || !file.commit()) {
         return fail(file.errorString());
     }
     return true;

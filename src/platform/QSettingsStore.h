@@ -10,7 +10,8 @@
 
 namespace tavrin {
 
-// The per-user settings store in QSettings' INI format. Each application
+// The per-user settings store in QSettings' INI format (IniText), read and
+// written in memory and beside the file, never through a copy elsewhere. Each application
 // keeps its own file, <config>/<organization>/<application>.ini, where
 // <config> is the user's configuration folder (UserConfigFolder: usually
 // ~/.config), so the main window's position lives in
@@ -26,11 +27,19 @@ namespace tavrin {
 // writeAll() go in one such replacement. A file that QSettings cannot parse
 // is read as empty, with a warning, and never written over.
 //
+// Only a regular file of at most kMaxFileBytes is read: this program's own
+// file holds one short section, and a larger one, or a FIFO, a device or a
+// folder in its place, would only make the program wait or fill its memory.
+// Such a file is not read (one warning on standard error says why), and a
+// write refuses to replace it, so a file the user put there stays as it is.
+//
 // With no configuration folder (no usable home folder anywhere) nothing is
 // kept: reads answer their defaults and writes keep nothing, with one warning.
 class QSettingsStore final : public SettingsStore {
 public:
     static constexpr std::chrono::milliseconds kDefaultLockWait{1500};
+    // The largest settings file that is read, 64 KiB.
+    static constexpr qsizetype kMaxFileBytes = 64 * 1024;
 
     // In the user's configuration folder.
     explicit QSettingsStore(QString organization = QStringLiteral("Tavrin"));

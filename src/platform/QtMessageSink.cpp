@@ -10,11 +10,19 @@
 
 namespace tavrin {
 
-void QtMessageSink::showDataError(const QString& text) {
-    // For a user who started the program from a terminal: the same, on one line.
+namespace {
+
+// For a user who started the program from a terminal: the text on one line.
+void writeLine(const QString& text) {
     QString line = text;
     line.replace(u'\n', u' ');
     std::fprintf(stderr, "tavrin: %s\n", line.toLocal8Bit().constData());
+}
+
+} // namespace
+
+void QtMessageSink::showDataError(const QString& text) {
+    writeLine(text);
     auto* box = new QMessageBox(QMessageBox::Warning, QCoreApplication::applicationName(), text,
                                 QMessageBox::Ok, window_);
     box->setTextFormat(Qt::PlainText);
@@ -24,6 +32,10 @@ void QtMessageSink::showDataError(const QString& text) {
 }
 
 void QtMessageSink::showHandlerError(const QString& text) {
+    if (unattended_) {
+        writeLine(text);
+        return;
+    }
     QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(), text,
                     QMessageBox::Ok, window_);
     box.setTextFormat(Qt::PlainText);

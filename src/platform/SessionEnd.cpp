@@ -10,17 +10,31 @@
 #include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
+#include <utility>
 
 namespace tavrin {
 namespace {
 
-constexpr std::array<int, 2> kSignals{SIGTERM, SIGHUP};
+constexpr std::array<int, 3> kSignals{SIGTERM, SIGHUP, SIGINT};
 
 // The pipe's ends: the handler writes, the event loop reads.
 int pipeEnds[2] = {-1, -1};
 struct sigaction earlier[kSignals.size()];
+// The signals taken since the watch began.
+volatile sig_atomic_t signalsTaken = 0;
 
 extern "C" void onSignal(int number) {
+    if (signalsTaken > 0) {
+        // The second: the signal's own action, which ends the program, once
+        // this handler returns.
+        struct sigaction fallBack {};
+        fallBack.sa_handler = SIG_DFL;
+        sigemptyset(&fallBack.sa_mask);
+        sigaction(number, &fallBack, nullptr);
+        raise(number);
+        return;
+    }
+    signalsTaken = 1;
     const int saved = errno;
     const auto byte = static_cast<unsigned char>(number);
     [[maybe_unused]] const ssize_t written = ::write(pipeEnds[1], &byte, 1);
@@ -46,8 +60,8 @@ void closePipe() {
 
 } // namespace
 
-SessionEnd::SessionEnd(QWidget& mainWindow, QObject* parent)
-    : QObject(parent), mainWindow_(&mainWindow) {
+SessionEnd::SessionEnd(QWidget& mainWindow, std::function<void()> unattended, QObject* parent)
+    : QObject(parent), mainWindow_(&mainWindow), unattended_(std::move(unattended)) {
     if (qApp != nullptr) {
         connect(qApp, &QGuiApplication::commitDataRequest, this,
                 [this](QSessionManager&) { end(); });
@@ -61,6 +75,7 @@ SessionEnd::SessionEnd(QWidget& mainWindow, QObject* parent)
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
+    signalsTaken = 0;
     for (std::size_t i = 0; i < kSignals.size(); ++i) {
         sigaction(kSignals[i], &action, &earlier[i]);
     }
@@ -92,6 +107,9 @@ void SessionEnd::end() {
         return;
     }
     ended_ = true;
+    if (unattended_) {
+        unattended_();
+    }
     // A modal window (the information window) first, as the main window
     // takes no input while it is open.
     while (QWidget* modal = QApplication::activeModalWidget()) {

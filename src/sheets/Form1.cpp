@@ -212,9 +212,10 @@ void Form1::run(const std::function<void()>& handler) {
 
 void Form1::Form_Load() {
     // The remembered position: Left from "X1", then Top from "Y1", each with
-    // the window's own as the default. A position at which no part of the
-    // caption bar would lie on any screen (a monitor since removed) gives way
-    // to the design position, where the window stands now. The window takes
+    // the window's own as the default. A position at which too little of the
+    // caption bar would lie on any screen to grab it (a monitor since removed,
+    // a window dragged almost off the screen) gives way to the design
+    // position, where the window stands now. The window takes
     // its fixed size first: on X11 a window resized after it was placed is
     // placed by its client area, not by its frame.
     layout()->activate();
@@ -234,7 +235,8 @@ void Form1::Form_Load() {
         setTopTwips(top);
     } else {
         qWarning().noquote() << QStringLiteral("tavrin: the remembered window position %1, %2 "
-                                               "lies on no screen; the window opens at the "
+                                               "leaves too little of its caption bar on any "
+                                               "screen to grab it; the window opens at the "
                                                "top-left corner")
                                     .arg(WindowPositionMemory::toText(left),
                                          WindowPositionMemory::toText(top));

@@ -7,6 +7,7 @@
 
 #include <QLocale>
 #include <QtDebug>
+#include <algorithm>
 #include <cmath>
 
 namespace tavrin {
@@ -16,25 +17,81 @@ const QString WindowPositionMemory::kSection = QStringLiteral("Form1_StrtUp");
 const QString WindowPositionMemory::kLeftKey = QStringLiteral("X1");
 const QString WindowPositionMemory::kTopKey = QStringLiteral("Y1");
 
+namespace {
+
+// How much of a stored text a warning quotes.
+constexpr qsizetype kQuotedCharacters = 40;
+
+// The start of a stored text, on one line, for a warning.
+QString quoted(const QString& text) {
+    QString start = text.left(kQuotedCharacters);
+    for (QChar& c : start) {
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+            c == QChar::ParagraphSeparator) {
+            c = u' ';
+        }
+    }
+    return text.size() > kQuotedCharacters
+               ? QStringLiteral("%1\u2026 (%2 characters)").arg(start).arg(text.size())
+               : start;
+}
+
+} // namespace
+
 WindowPositionMemory::WindowPositionMemory(SettingsStore& store) : store_(store) {}
 
 QString WindowPositionMemory::toText(float value) {
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(value, 'g', 7);
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::OmitGroupSeparator);
+    return c.toString(value, 'g', 7);
 }
 
 std::optional<float> WindowPositionMemory::fromText(const QString& text) {
     const QString trimmed = text.trimmed();
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::RejectGroupSeparator);
     bool ok = false;
-    float value = QLocale().toFloat(trimmed, &ok);
+    float value = c.toFloat(trimmed, &ok);
     if (!ok) {
-        value = QLocale::c().toFloat(trimmed, &ok);
+        const std::optional<float> whole = fromLocaleDigits(trimmed);
+        ok = whole.has_value();
+        value = whole.value_or(0);
     }
     if (!ok || !std::isfinite(value)) {
         return std::nullopt;
     }
     return value;
+}
+
+std::optional<float> WindowPositionMemory::fromLocaleDigits(const QString& text) {
+    // Marks of writing direction that a right-to-left locale puts around its
+    // minus sign, and the minus signs locales write.
+    static const QString kMarks = QStringLiteral("\u200E\u200F\u061C");
+    static const QString kMinus = QStringLiteral("-\u2212");
+    QString rest;
+    for (const QChar c : text) {
+        if (!kMarks.contains(c)) {
+            rest += c;
+        }
+    }
+    const bool negative = !rest.isEmpty() && kMinus.contains(rest.front());
+    if (negative) {
+        rest.remove(0, 1);
+    }
+    if (rest.isEmpty() || rest.size() > 9) {
+        return std::nullopt;
+    }
+    // One set of digits: the ten code points from the zero of the first.
+    const char16_t zero = static_cast<char16_t>(rest.front().unicode() - rest.front().digitValue());
+    long whole = 0;
+    for (const QChar c : rest) {
+        if (c.category() != QChar::Number_DecimalDigit || c.unicode() < zero ||
+            c.unicode() > zero + 9) {
+            return std::nullopt;
+        }
+        whole = whole * 10 + (c.unicode() - zero);
+    }
+    return static_cast<float>(negative ? -whole : whole);
 }
 
 float WindowPositionMemory::restore(const QString& key, float current) const {
@@ -43,7 +100,7 @@ float WindowPositionMemory::restore(const QString& key, float current) const {
     if (!value) {
         qWarning().noquote() << QStringLiteral("tavrin: the stored window position %1/%2 \"%3\" "
                                                "is not a number; it is ignored")
-                                    .arg(kSection, key, text);
+                                    .arg(kSection, key, quoted(text));
         return current;
     }
     return *value;
@@ -62,8 +119,11 @@ WindowPositionMemory::SaveFailed::SaveFailed(const QString& text)
     : std::runtime_error(text.toStdString()) {}
 
 bool WindowPositionMemory::reachable(const QRectF& captionBar, const QList<QRect>& screens) {
+    const double width = std::min(kGrabWidth, captionBar.width());
     for (const QRect& screen : screens) {
-        if (QRectF(screen).intersects(captionBar)) {
+        const QRectF onScreen = QRectF(screen).intersected(captionBar);
+        if (!onScreen.isEmpty() && onScreen.width() >= width &&
+            onScreen.height() >= captionBar.height() / 2) {
             return true;
         }
     }

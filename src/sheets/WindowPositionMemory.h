@@ -15,8 +15,10 @@ namespace tavrin {
 class SettingsStore;
 
 // The main window's remembered position: its Left and Top in twips, kept as
-// the locale's decimal text of single-precision numbers under
-// "Tavrin" / "Form1_StrtUp" / "X1" and "Y1".
+// the decimal text of single-precision numbers under
+// "Tavrin" / "Form1_StrtUp" / "X1" and "Y1". The text is data, not text for
+// a reader: ASCII digits and '.', whatever the user's locale, so that it
+// reads the same after the locale changed.
 //
 // A stored text that is not a number is ignored with a warning on standard
 // error (the next save replaces it); a save that the store refuses is an
@@ -46,20 +48,30 @@ public:
     // keeps both of its earlier keys.
     void save(float left, float top);
 
-    // The locale's text of a single-precision number: the locale's decimal
-    // separator, no group separators, a leading minus.
+    // The text of a single-precision number: ASCII digits, '.' as the
+    // decimal separator, no group separators, a leading '-'.
     static QString toText(float value);
-    // The number in a text written in the user's locale (or, failing that, in
-    // the C locale, as another locale may have written it); nothing for a text
-    // that is not a finite single-precision number, the empty text included.
+    // The number in such a text; or a whole number in another set of decimal
+    // digits (an earlier version wrote the locale's digits, as ٥٢٥٠ for
+    // 5250), with a minus sign of any locale. Nothing for any other text (a
+    // fraction or group separators of another locale, digits of two sets, the
+    // empty text), or one that is not a finite single-precision number.
     static std::optional<float> fromText(const QString& text);
 
-    // Whether any part of a window's caption bar, in pixels on the virtual
-    // desktop, lies on one of the screens; a restored position where it does
-    // not (a monitor since removed) leaves the window out of the user's reach.
+    // How wide a part of the caption bar must lie on one screen for the user
+    // to grab it, in pixels (all of it, where it is narrower).
+    static constexpr double kGrabWidth = 40;
+    // Whether enough of a window's caption bar, in pixels on the virtual
+    // desktop, lies on one of the screens for the user to grab it there:
+    // kGrabWidth of its width and at least half of its height (a window
+    // dragged partly off the top edge keeps most of its caption). A restored
+    // position where it does not (a monitor since removed, a window dragged
+    // almost off the screen) leaves the window out of the user's reach.
     static bool reachable(const QRectF& captionBar, const QList<QRect>& screens);
 
 private:
+    static std::optional<float> fromLocaleDigits(const QString& text);
+
     SettingsStore& store_;
 };
 

@@ -84,6 +84,9 @@ QProcessEnvironment CopiesFixture::environment() const {
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         environment.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(display));
     }
+    for (const auto& [name, value] : extraEnvironment) {
+        environment.insert(name, value);
+    }
     return environment;
 }
 

@@ -141,6 +141,8 @@ protected:
     const QString dataFile = work + QStringLiteral("/tavrin.mdb");
     const QString iniPath = config + QStringLiteral("/Tavrin/Tavrin.ini");
     QByteArray display; // empty for the offscreen platform
+    // Set for the copies started from now on, over what environment() sets.
+    QList<std::pair<QString, QString>> extraEnvironment;
     QList<QStringList> rows;
     int started = 0;
     int scratchFiles = 0;

@@ -169,7 +169,7 @@ TEST_F(CopiesTest, TheSessionsEndSignalsCloseTheWindowFromItsFrame) {
     const struct {
         const char* name;
         int number;
-    } endings[] = {{"SIGTERM", SIGTERM}, {"SIGHUP", SIGHUP}};
+    } endings[] = {{"SIGTERM", SIGTERM}, {"SIGHUP", SIGHUP}, {"SIGINT", SIGINT}};
     int step = 0;
     for (const auto& s : endings) {
         SCOPED_TRACE(s.name);
@@ -182,6 +182,22 @@ TEST_F(CopiesTest, TheSessionsEndSignalsCloseTheWindowFromItsFrame) {
         expectEnded(*copies[0]);
         EXPECT_EQ(settingsFile(), settingsText(x1, y1));
     }
+}
+
+TEST_F(CopiesTest, APositionSavedUnderOneLocaleOpensTheSameUnderAnother) {
+    // Arabic as Egypt writes it has digits of its own.
+    extraEnvironment = {{"LC_ALL", "ar_EG.UTF-8"}, {"LANG", "ar_EG.UTF-8"}};
+    auto first = start(1);
+    expectFirstRowShown(*first[0]);
+    EXPECT_EQ(moveTo(*first[0], {350, 20}), std::make_pair(QString("5250"), QString("300")));
+    expectClosedFromFrame(*first[0]);
+    EXPECT_EQ(settingsFile(), settingsText("5250", "300"));
+
+    extraEnvironment = {{"LC_ALL", "C"}, {"LANG", "C"}};
+    auto next = start(1);
+    EXPECT_EQ(expectFirstRowShown(*next[0]).frame, QPoint(350, 20));
+    expectClosedFromFrame(*next[0]);
+    EXPECT_EQ(settingsFile(), settingsText("5250", "300"));
 }
 
 // Rounds of copies closed at the same moment, in batches of rounds that CTest

@@ -5,6 +5,7 @@
 // windows on an X server of the test's own (Xvfb) under openbox, each closed
 // from its frame or all ended by the session's SIGTERM.
 #include "CopiesFixture.h"
+#include "WindowManagerPlacing.h"
 #include "X11Client.h"
 #include "X11Probe.h"
 #include "XvfbSession.h"
@@ -21,10 +22,6 @@ namespace {
 
 using test::CopiesFixture;
 using test::CopyProcess;
-using test::frameExtents;
-using test::framePosition;
-using test::kWaitMs;
-using test::runTool;
 
 // The waits for what the window manager does: generous, as the sanitizer
 // build under a full CTest run is slow.
@@ -76,31 +73,6 @@ protected:
         display = session().display();
     }
 
-    // Moves the window as another program does, through the window manager,
-    // and waits until both the X server and the copy have it there.
-    std::pair<QString, QString> placeThroughWindowManager(CopyProcess& copy, const Shown& shown,
-                                                          QPoint frame) {
-        EXPECT_TRUE(
-            QTest::qWaitFor([&] { return frameExtents(shown.window).has_value(); }, kSlowWaitMs))
-            << "never framed";
-        runTool("xdotool", {"windowmove", QString::number(shown.window), QString::number(frame.x()),
-                            QString::number(frame.y())});
-        QStringList at;
-        EXPECT_TRUE(QTest::qWaitFor(
-            [&] {
-                copy.send("where");
-                at = copy.nextReport(kWaitMs);
-                return at.value(3).toInt() == frame.x() && at.value(4).toInt() == frame.y();
-            },
-            kSlowWaitMs))
-            << at.join(' ').toStdString();
-        EXPECT_EQ(framePosition(shown.window), frame);
-        // 15 twips to the pixel on the server's 96 dots per inch.
-        EXPECT_EQ(at.value(1), QString::number(frame.x() * 15));
-        EXPECT_EQ(at.value(2), QString::number(frame.y() * 15));
-        return {at.value(1), at.value(2)};
-    }
-
     void end(CopyProcess& copy, const Shown& shown) {
         const auto window = static_cast<xcb_window_t>(shown.window);
         switch (GetParam()) {
@@ -127,7 +99,7 @@ TEST_P(CopiesX11Test, EightCopiesEndTogetherWithOneCompleteSetOnFile) {
     closeInRounds(
         3, 8,
         [this](CopyProcess& copy, const Shown& shown, QPoint frame) {
-            return placeThroughWindowManager(copy, shown, frame);
+            return test::placeThroughWindowManager(copy, shown.window, frame, kSlowWaitMs);
         },
         [this](CopyProcess& copy, const Shown& shown) { end(copy, shown); });
 }

@@ -7,6 +7,7 @@
 #include "Form1.h"
 #include "WindowPositionMemory.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
@@ -103,6 +104,9 @@ void CopyControl::runCommand(const QByteArray& line) {
         reportWhere();
     } else if (words.value(0) == "close" && form_) {
         form_->windowHandle()->close();
+    } else if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+               words.value(0) == "dismiss" && box != nullptr) {
+        box->done(QMessageBox::Ok);
     } else {
         report({QStringLiteral("unknown"), QString::fromUtf8(line)});
     }

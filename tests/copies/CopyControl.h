@@ -41,6 +41,7 @@ class Form1;
 //                  marks such a close as not spontaneous, as it came from the
 //                  program); the program then ends as it does for a user, its
 //                  last window closed
+//   dismiss        closes the modal message box that is open, as its OK does
 // At the end of the standard input the program ends at once, saving nothing.
 class CopyControl : public QObject {
     Q_OBJECT

@@ -64,8 +64,8 @@ TEST_F(PositionMemoryTest, RestoresLeftThenTopWithTheDesignPositionAsDefault) {
         {"not a finite number", "nan", "1e39", 0, 0, "Y1"},
         {"negative, partly off the screen", "-150", "-90", -150, -90, nullptr},
         {"surrounding blanks", " 600 ", "450 ", 600, 450, nullptr},
-        {"on no screen", "150000", "150000", 0, 0, "no screen"},
-        {"wholly left of the screen", "-15000", {}, 0, 0, "no screen"},
+        {"on no screen", "150000", "150000", 0, 0, "caption bar"},
+        {"wholly left of the screen", "-15000", {}, 0, 0, "caption bar"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -227,48 +227,81 @@ TEST_F(PositionMemoryTest, AWindowClosedWhileMinimisedSavesItsNormalPosition) {
     EXPECT_EQ(settings.value("Y1"), "450");
 }
 
-TEST(PositionTextTest, WritesAndReadsTheLocalesDecimalText) {
+TEST(PositionTextTest, WritesAndReadsAsciiDigitsWhateverTheLocale) {
     const QLocale saved;
-    struct Case {
-        QLocale::Language language;
-        QLocale::Territory territory;
+    const QLocale locales[] = {QLocale(QLocale::English, QLocale::UnitedStates),
+                               QLocale(QLocale::German, QLocale::Germany),
+                               QLocale(QLocale::Arabic, QLocale::Egypt),
+                               QLocale(QLocale::Persian, QLocale::Iran),
+                               QLocale(QLocale::Marathi, QLocale::India),
+                               QLocale(QLocale::Japanese, QLocale::Japan)};
+    const struct {
         float value;
         const char* text;
-    };
-    const Case cases[] = {
-        {QLocale::English, QLocale::UnitedStates, 600, "600"},
-        {QLocale::English, QLocale::UnitedStates, -150, "-150"},
-        {QLocale::English, QLocale::UnitedStates, 1234567, "1234567"},
-        {QLocale::English, QLocale::UnitedStates, 0.5f, "0.5"},
-        {QLocale::German, QLocale::Germany, -1234.5f, "-1234,5"},
-        {QLocale::German, QLocale::Germany, 12345, "12345"},
-        {QLocale::Japanese, QLocale::Japan, 7065, "7065"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        QLocale::setDefault(QLocale(c.language, c.territory));
-        EXPECT_EQ(WindowPositionMemory::toText(c.value), c.text);
-        EXPECT_EQ(WindowPositionMemory::fromText(c.text), c.value);
+    } values[] = {{5250, "5250"}, {-150, "-150"},        {1234567, "1234567"},
+                  {0.5f, "0.5"},  {-1234.5f, "-1234.5"}, {7065, "7065"}};
+    for (const QLocale& locale : locales) {
+        SCOPED_TRACE(locale.name().toStdString());
+        QLocale::setDefault(locale);
+        for (const auto& v : values) {
+            SCOPED_TRACE(v.text);
+            EXPECT_EQ(WindowPositionMemory::toText(v.value), v.text);
+            EXPECT_EQ(WindowPositionMemory::fromText(v.text), v.value);
+        }
+        // What an earlier version wrote in this locale: its whole numbers
+        // read, in its own digits and with its minus sign; a fraction in its
+        // decimal separator is not taken for another number.
+        QLocale writer = locale;
+        writer.setNumberOptions(QLocale::OmitGroupSeparator);
+        for (const float whole : {5250.0f, -5250.0f, 0.0f, -90.0f}) {
+            const QString text = writer.toString(whole, 'g', 7);
+            SCOPED_TRACE(text.toStdString());
+            EXPECT_EQ(WindowPositionMemory::fromText(text), whole);
+        }
+        const QString fraction = writer.toString(-1234.5f, 'g', 7);
+        if (fraction != "-1234.5") {
+            EXPECT_EQ(WindowPositionMemory::fromText(fraction), std::nullopt)
+                << fraction.toStdString();
+        }
     }
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    // A text that another locale wrote still reads.
-    EXPECT_EQ(WindowPositionMemory::fromText("0.5"), 0.5f);
     QLocale::setDefault(saved);
 
-    for (const char* bad : {"", " ", "abc", "12abc", "inf", "nan", "1e39"}) {
+    for (const char* bad :
+         {"", " ", "abc", "12abc", "inf", "nan", "1e39", "1,5", "1,234", "5\u0662",
+          "\u0665\u0662\u0665\u0660\u0665\u0662\u0665\u0660\u0665\u0660", "--5", "\u0665-"}) {
         SCOPED_TRACE(bad);
-        EXPECT_EQ(WindowPositionMemory::fromText(bad), std::nullopt);
+        EXPECT_EQ(WindowPositionMemory::fromText(QString::fromUtf8(bad)), std::nullopt);
     }
 }
 
-TEST(ReachableTest, TakesAnyPartOfTheCaptionBarOnAnyScreen) {
+TEST(ReachableTest, TakesACaptionBarWithEnoughOnOneScreenToGrab) {
     const QList<QRect> screens = {{0, 0, 800, 600}, {800, 0, 1024, 768}};
-    EXPECT_TRUE(WindowPositionMemory::reachable({-470, -10, 473, 20}, screens));
-    EXPECT_TRUE(WindowPositionMemory::reachable({1700, 700, 473, 20}, screens));
-    EXPECT_FALSE(WindowPositionMemory::reachable({-473, 0, 473, 20}, screens));
-    EXPECT_FALSE(WindowPositionMemory::reachable({0, -20, 473, 20}, screens));
-    EXPECT_FALSE(WindowPositionMemory::reachable({100, 650, 473, 20}, screens.mid(0, 1)));
-    EXPECT_FALSE(WindowPositionMemory::reachable({1e12, 0, 473, 20}, screens));
+    const struct {
+        QRectF captionBar;
+        QList<QRect> screens;
+        bool reachable;
+    } cases[] = {
+        {{100, 100, 473, 20}, screens, true},
+        {{1700, 700, 473, 20}, screens, true},           // on the second screen
+        {{-433, 0, 473, 20}, screens, true},             // 40 pixels at the left edge
+        {{-434, 0, 473, 20}, screens, false},            // 39 pixels
+        {{1784, 0, 473, 20}, screens, true},             // 40 pixels at the right edge
+        {{1823, 0, 473, 20}, screens, false},            // 1 pixel
+        {{600, 580, 473, 20}, screens, true},            // all of its height
+        {{100, 590, 473, 20}, screens.mid(0, 1), true},  // half of its height
+        {{100, 591, 473, 20}, screens.mid(0, 1), false}, // a pixel less
+        {{100, -10, 473, 20}, screens, true},            // dragged partly off the top
+        {{100, -11, 473, 20}, screens, false},
+        {{-473, 0, 473, 20}, screens, false},
+        {{0, -20, 473, 20}, screens, false},
+        {{100, 650, 473, 20}, screens.mid(0, 1), false},
+        {{1e12, 0, 473, 20}, screens, false},
+        {{10, 10, 30, 20}, screens, true}, // narrower than the width it takes
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.captionBar.x() << ", " << c.captionBar.y());
+        EXPECT_EQ(WindowPositionMemory::reachable(c.captionBar, c.screens), c.reachable);
+    }
 }
 
 // Sets or clears environment variables for the length of a test.

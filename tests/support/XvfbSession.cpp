@@ -53,7 +53,7 @@ XvfbSession::~XvfbSession() {
     server_.stop();
 }
 
-bool XvfbSession::start() {
+bool XvfbSession::start(const char* screen) {
     if (QStandardPaths::findExecutable("Xvfb").isEmpty()) {
         return false;
     }
@@ -61,8 +61,8 @@ bool XvfbSession::start() {
     if (pipe(fds) != 0) {
         return false;
     }
-    server_.replace({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1024x768x24",
-                     "-nolisten", "tcp"});
+    server_.replace(
+        {"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", screen, "-nolisten", "tcp"});
     close(fds[1]);
     std::string number;
     pollfd ready{fds[0], POLLIN, 0};

@@ -20,9 +20,9 @@ public:
     XvfbSession(const XvfbSession&) = delete;
     XvfbSession& operator=(const XvfbSession&) = delete;
 
-    // Starts Xvfb (1024 x 768, 24 bits) and sets DISPLAY to it; false when
-    // Xvfb is not installed or did not start.
-    bool start();
+    // Starts Xvfb with one screen of `screen` (width x height x depth) and
+    // sets DISPLAY to it; false when Xvfb is not installed or did not start.
+    bool start(const char* screen = "1024x768x24");
     bool started() const { return !display_.isEmpty(); }
     const QByteArray& display() const { return display_; }
 
