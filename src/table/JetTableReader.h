@@ -11,15 +11,6 @@
 
 #include <memory>
 
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define TAVRIN_HAS_ADDRESS_SANITIZER 1
-#endif
-#endif
-#ifndef TAVRIN_HAS_ADDRESS_SANITIZER
-#define TAVRIN_HAS_ADDRESS_SANITIZER 0
-#endif
-
 class QProcess;
 
 namespace tavrin {
@@ -39,7 +30,7 @@ public:
     // answered after this long is taken to hang. Built with AddressSanitizer,
     // the same read takes 7 s alone, and on a machine busy with a parallel
     // test run up to ten times that.
-#if defined(__SANITIZE_ADDRESS__) || TAVRIN_HAS_ADDRESS_SANITIZER
+#ifdef TAVRIN_SANITIZED_BUILD
     static constexpr int kTimeLimitMs = 120000;
 #else
     static constexpr int kTimeLimitMs = 10000;
