@@ -4,7 +4,7 @@
 #pragma once
 
 #include "JetReadRequest.h"
-#include "TableData.h"
+#include "TableRows.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -27,6 +27,8 @@ class MessageSink;
 // does; a label whose field the table lacks keeps its own text, and those
 // fields are reported once. The table is read without holding up the event
 // loop; a busy cursor stands over the window meanwhile.
+// The rows, the current row and the bindings are a TableRows; the control
+// paints the strip, runs the read, reports and fills the labels.
 class DataControl : public QWidget {
     Q_OBJECT
 public:
@@ -44,11 +46,11 @@ public:
     // Binds `label` to `field`; it shows its own text until a row fills it.
     void bind(QLabel* label, const QString& field);
 
-    bool isOpen() const { return opened_ && !table_.rows.empty(); }
+    bool isOpen() const { return opened_ && !rows_.isEmpty(); }
     bool isReading() const { return request_ != nullptr; }
-    int currentRow() const { return current_; } // -1 while no row is current
-    int rowCount() const { return static_cast<int>(table_.rows.size()); }
-    const TableData& table() const { return table_; }
+    int currentRow() const { return rows_.currentRow(); } // -1 while no row is current
+    int rowCount() const { return rows_.rowCount(); }
+    const TableData& table() const { return rows_.table(); }
 
     QToolButton* button(int which) const; // 0 first, 1 previous, 2 next, 3 last
 
@@ -71,15 +73,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    struct Binding {
-        QPointer<QLabel> label;
-        QString field;
-        int column = -1;
-    };
-
     void takeTable();
     void reportMissingFields();
-    void moveTo(int row);
+    void moved(bool changed);
     void refresh();
     void layoutButtons();
 
@@ -89,13 +85,13 @@ private:
     QString recordSource_;
     QLabel* caption_;
     std::vector<QToolButton*> buttons_;
-    std::vector<Binding> bindings_;
-    TableData table_;
+    // The label of each of the rows' bindings, by its number.
+    std::vector<QPointer<QLabel>> labels_;
+    TableRows rows_;
     QPointer<JetReadRequest> request_;
     QPointer<QWidget> busyWindow_;
     bool opened_ = false;
     bool openQueued_ = false;
-    int current_ = -1;
 };
 
 } // namespace tavrin
