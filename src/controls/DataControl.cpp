@@ -3,7 +3,7 @@
 
 #include "DataControl.h"
 
-#include "JetReadRequest.h"
+#include "JetTableReader.h"
 #include "LocalPath.h"
 #include "MessageSink.h"
 #include "PlainLabel.h"
@@ -77,8 +77,8 @@ constexpr int kButtonWidth = 18;
 
 } // namespace
 
-DataControl::DataControl(MessageSink& messages, QWidget* parent)
-    : QWidget(parent), messages_(messages), caption_(new PlainLabel({}, this)) {
+DataControl::DataControl(MessageSink& messages, JetTableReader& reader, QWidget* parent)
+    : QWidget(parent), messages_(messages), caption_(new PlainLabel({}, this)), reader_(reader) {
     caption_->setObjectName(QStringLiteral("caption"));
     caption_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     const struct {
@@ -100,6 +100,13 @@ DataControl::DataControl(MessageSink& messages, QWidget* parent)
         buttons_.push_back(button);
     }
     layoutButtons();
+}
+
+DataControl::~DataControl() {
+    // A read given up ends its reader.
+    if (reading_) {
+        reader_.cancel();
+    }
 }
 
 void DataControl::setCaption(const QString& caption) {
@@ -139,17 +146,17 @@ void DataControl::open() {
         return;
     }
     opened_ = true;
-    auto* request = new JetReadRequest(databaseName_, recordSource_, this);
-    QObject::connect(request, &JetReadRequest::finished, this, &DataControl::takeTable);
-    request_ = request;
+    reading_ = true;
+    QObject::connect(&reader_, &JetTableReader::finished, this, &DataControl::takeTable,
+                     Qt::SingleShotConnection);
+    reader_.start(databaseName_, recordSource_);
     busyWindow_ = window();
     busyWindow_->setCursor(Qt::BusyCursor);
 }
 
 void DataControl::takeTable() {
-    JetReadResult result = request_->takeResult();
-    request_->deleteLater();
-    request_ = nullptr;
+    JetReadResult result = reader_.takeResult();
+    reading_ = false;
     if (busyWindow_) {
         busyWindow_->unsetCursor();
     }

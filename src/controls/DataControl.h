@@ -3,7 +3,6 @@
 
 #pragma once
 
-#include "JetReadRequest.h"
 #include "TableRows.h"
 
 #include <QPointer>
@@ -15,6 +14,7 @@ class QToolButton;
 
 namespace tavrin {
 
+class JetTableReader;
 class MessageSink;
 
 // The data control: a strip with the arrow buttons first and previous at its
@@ -32,7 +32,9 @@ class MessageSink;
 class DataControl : public QWidget {
     Q_OBJECT
 public:
-    DataControl(MessageSink& messages, QWidget* parent = nullptr);
+    // Reads through `reader`, which it shares with nobody while it reads.
+    DataControl(MessageSink& messages, JetTableReader& reader, QWidget* parent = nullptr);
+    ~DataControl() override;
 
     void setCaption(const QString& caption);
     QString caption() const;
@@ -47,7 +49,7 @@ public:
     void bind(QLabel* label, const QString& field);
 
     bool isOpen() const { return opened_ && !rows_.isEmpty(); }
-    bool isReading() const { return request_ != nullptr; }
+    bool isReading() const { return reading_; }
     int currentRow() const { return rows_.currentRow(); } // -1 while no row is current
     int rowCount() const { return rows_.rowCount(); }
     const TableData& table() const { return rows_.table(); }
@@ -88,7 +90,8 @@ private:
     // The label of each of the rows' bindings, by its number.
     std::vector<QPointer<QLabel>> labels_;
     TableRows rows_;
-    QPointer<JetReadRequest> request_;
+    JetTableReader& reader_;
+    bool reading_ = false;
     QPointer<QWidget> busyWindow_;
     bool opened_ = false;
     bool openQueued_ = false;

@@ -6,8 +6,10 @@
 #include "JetReadResult.h"
 
 #include <QByteArray>
+#include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 
 #include <memory>
 
@@ -15,16 +17,19 @@ class QProcess;
 
 namespace tavrin {
 
-// Reads one table of a Jet database file (see JetFileReader).
+// Reads one table of a Jet database file (see JetFileReader) and owns the
+// reading process from its start to its answer.
 //
 // libmdb trusts the file it reads, and a damaged file can make it read out of
 // bounds or loop. The reading is therefore done in a process of its own (the
 // program tavrin-read beside the viewer or in its libexec folder), which gets
-// kTimeLimitMs and ends with the viewer however the viewer ends; a reader that
-// crashes, runs out of time or answers out of bounds means a damaged file, and
-// the viewer runs on. The viewer reads through JetReadRequest, which does not
-// wait; read() waits, for tools and tests.
-class JetTableReader {
+// the time limit and ends with the viewer however the viewer ends; a reader
+// that crashes, runs out of time or answers out of bounds means a damaged
+// file, and the viewer runs on. The viewer reads through start(), which does
+// not wait; read() waits, for tools and tests. Destroyed, it ends every reader
+// it started.
+class JetTableReader : public QObject {
+    Q_OBJECT
 public:
     // A read of 10,000 rows takes about half a second; a reader that has not
     // answered after this long is taken to hang. Built with AddressSanitizer,
@@ -36,49 +41,70 @@ public:
     static constexpr int kTimeLimitMs = 10000;
 #endif
 
+    // Reads with `program`, or when that is empty with the first of
+    // readerPlaces() that is an executable file; a reader that has not
+    // answered within `timeLimitMs` is ended.
+    explicit JetTableReader(QString program = {}, int timeLimitMs = kTimeLimitMs,
+                            QObject* parent = nullptr);
+    ~JetTableReader() override;
+    JetTableReader(const JetTableReader&) = delete;
+    JetTableReader& operator=(const JetTableReader&) = delete;
+
+    void setReaderProgram(const QString& program) {
+        program_ = program;
+    }
+    QString readerProgram() const; // empty when there is none
+    QStringList readerPlaces() const;
+
     // Starts the reading process for `path` and `tableName` at once, so that
     // it runs while the program builds its windows; the first read of the
-    // same file and table while this lives takes its answer. One at a time.
-    class ReadAhead {
-    public:
-        ReadAhead(const QString& path, const QString& tableName);
-        ~ReadAhead();
-        ReadAhead(const ReadAhead&) = delete;
-        ReadAhead& operator=(const ReadAhead&) = delete;
+    // same file and table takes its answer. One at a time: a later call
+    // gives up the reader started before.
+    void readAhead(const QString& path, const QString& tableName);
 
-    private:
-        friend class JetTableReader;
-        QString path_;
-        QString tableName_;
-        std::unique_ptr<QProcess> process_;
-    };
+    // Reads without waiting: the reading process runs while the event loop
+    // goes on, and finished() says once that the result is there, when the
+    // reader has answered, failed, or run out of time. One read at a time: a
+    // read still running is given up first.
+    void start(const QString& path, const QString& tableName);
+    bool isReading() const {
+        return reading_ != nullptr;
+    }
+    // The result of the read start() began, once finished; taken once.
+    JetReadResult takeResult() {
+        return std::move(result_);
+    }
+    // Gives up the read start() began, ending its reader; finished() is not said.
+    void cancel();
 
-    // Waits for the reader's answer, at most `timeLimitMs`.
-    static JetReadResult read(const QString& path, const QString& tableName,
-                              int timeLimitMs = kTimeLimitMs);
+    // Waits for the reader's answer.
+    JetReadResult read(const QString& path, const QString& tableName);
 
-    // The reading program: the one set here, else the first of
-    // readerPlaces() that is an executable file.
-    static void setReaderProgram(const QString& program);
-    static QString readerProgram(); // empty when there is none
-    static QStringList readerPlaces();
-
-    // The pieces of a read, shared by read() and JetReadRequest.
-    enum class End { Finished, TooLong, TimedOut };
-    // The running reader for `path` and `tableName`: the read-ahead's one
-    // if it matches, else a new one; null when it cannot be started.
-    static std::unique_ptr<QProcess> takeOrStart(const QString& path, const QString& tableName);
-    // Moves what the reader has written to `answer`; false once that is more
-    // than an answer may be.
-    static bool collect(QProcess& reader, QByteArray& answer);
-    // Ends the reader if it still runs; a reader that never started (null)
-    // gives the missing-program message.
-    static void stop(QProcess& reader);
-    static JetReadResult result(const QProcess* reader, End end, const QByteArray& answer,
-                                const QString& path, const QString& tableName);
+signals:
+    void finished();
 
 private:
-    static std::unique_ptr<QProcess> start(const QString& path, const QString& tableName);
+    enum class End { Finished, TooLong, TimedOut };
+    // A reading process and the file and table it reads.
+    struct Reader;
+
+    std::unique_ptr<QProcess> startProcess(const QString& path, const QString& tableName) const;
+    std::unique_ptr<Reader> takeOrStart(const QString& path, const QString& tableName);
+    static bool collect(QProcess& process, QByteArray& answer);
+    static void stop(QProcess& process);
+    JetReadResult result(const Reader& reader, const QProcess* process, End end,
+                         const QByteArray& answer) const;
+    void collectRunning();
+    void endRunning(End end);
+
+    QString program_;
+    int timeLimitMs_;
+    std::unique_ptr<Reader> ahead_;
+    std::unique_ptr<Reader> reading_;
+    quint64 reads_ = 0; // the reads start() began, to tell them apart
+    QByteArray answer_;
+    JetReadResult result_;
+    QTimer timeLimit_;
 };
 
 } // namespace tavrin
