@@ -203,8 +203,8 @@ void DataControl::moved(bool changed) {
 
 void DataControl::refresh() {
     for (std::size_t i = 0; i < labels_.size(); ++i) {
-        const std::optional<QString> value = rows_.value(static_cast<int>(i));
-        if (labels_[i] && value) {
+        const QString* value = rows_.value(static_cast<int>(i));
+        if (labels_[i] && value != nullptr) {
             labels_[i]->setText(oneLine(*value));
         }
     }

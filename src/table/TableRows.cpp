@@ -32,15 +32,15 @@ bool TableRows::moveTo(int row) {
     return true;
 }
 
-std::optional<QString> TableRows::value(int binding) const {
+const QString* TableRows::value(int binding) const {
     if (current_ < 0 || binding < 0 || binding >= bindingCount()) {
-        return std::nullopt;
+        return nullptr;
     }
     const int column = bindings_[static_cast<std::size_t>(binding)].column;
     if (column < 0) {
-        return std::nullopt;
+        return nullptr;
     }
-    return table_.rows[static_cast<std::size_t>(current_)][static_cast<std::size_t>(column)];
+    return &table_.rows[static_cast<std::size_t>(current_)][static_cast<std::size_t>(column)];
 }
 
 QStringList TableRows::boundFields() const {

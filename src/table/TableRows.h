@@ -8,7 +8,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
 #include <vector>
 
 namespace tavrin {
@@ -40,9 +39,9 @@ public:
     bool moveNext() { return moveTo(current_ + 1); }
     bool moveLast() { return moveTo(rowCount() - 1); }
 
-    // The current row's value of binding `binding`; none while no row is
+    // The current row's value of binding `binding`; null while no row is
     // current or when the table lacks its field.
-    std::optional<QString> value(int binding) const;
+    const QString* value(int binding) const;
 
     // The bound fields, each once in the order first bound, and those of
     // them the table lacks.

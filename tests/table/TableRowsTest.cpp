@@ -10,6 +10,12 @@
 namespace tavrin {
 namespace {
 
+// The value binding `binding` gives, or none.
+std::optional<QString> valueOf(const TableRows& rows, int binding) {
+    const QString* value = rows.value(binding);
+    return value != nullptr ? std::optional<QString>(*value) : std::nullopt;
+}
+
 // Fields A and B, and `rows` rows with A#r and B#r.
 TableData table(int rows) {
     TableData data;
@@ -25,7 +31,7 @@ TEST(TableRows, MovesStopAtTheFirstAndTheLastRow) {
     const int a = rows.bind(QStringLiteral("A"));
     rows.setTable(table(3));
     EXPECT_EQ(rows.currentRow(), -1);
-    EXPECT_EQ(rows.value(a), std::nullopt);
+    EXPECT_EQ(valueOf(rows, a), std::nullopt);
 
     const struct {
         bool (TableRows::*move)();
@@ -43,7 +49,7 @@ TEST(TableRows, MovesStopAtTheFirstAndTheLastRow) {
         SCOPED_TRACE(testing::Message() << "move " << ++step);
         EXPECT_EQ((rows.*move.move)(), move.changed);
         EXPECT_EQ(rows.currentRow(), move.row);
-        EXPECT_EQ(rows.value(a), QStringLiteral("A#%1").arg(move.row));
+        EXPECT_EQ(valueOf(rows, a), QStringLiteral("A#%1").arg(move.row));
     }
     EXPECT_FALSE(rows.moveTo(-5));
     EXPECT_TRUE(rows.moveTo(99));
@@ -61,7 +67,7 @@ TEST(TableRows, AnEmptyTableHasNoCurrentRowWhateverTheMove) {
             EXPECT_FALSE((rows.*move)());
         }
         EXPECT_EQ(rows.currentRow(), -1);
-        EXPECT_EQ(rows.value(a), std::nullopt);
+        EXPECT_EQ(valueOf(rows, a), std::nullopt);
     }
 }
 
@@ -73,10 +79,10 @@ TEST(TableRows, BindsByFieldNameWhateverItsCaseBeforeOrAfterTheTable) {
     const int upper = rows.bind(QStringLiteral("A"));
     rows.bind(QStringLiteral("b"));
     ASSERT_TRUE(rows.moveLast());
-    EXPECT_EQ(rows.value(lower), QStringLiteral("B#1"));
-    EXPECT_EQ(rows.value(upper), QStringLiteral("A#1"));
-    EXPECT_EQ(rows.value(missing), std::nullopt);
-    EXPECT_EQ(rows.value(rows.bindingCount()), std::nullopt);
+    EXPECT_EQ(valueOf(rows, lower), QStringLiteral("B#1"));
+    EXPECT_EQ(valueOf(rows, upper), QStringLiteral("A#1"));
+    EXPECT_EQ(valueOf(rows, missing), std::nullopt);
+    EXPECT_EQ(valueOf(rows, rows.bindingCount()), std::nullopt);
     // Each bound name once, in the order first bound.
     EXPECT_EQ(rows.boundFields(), (QStringList{"b", "C", "A"}));
     EXPECT_EQ(rows.missingFields(), (QStringList{"C"}));
