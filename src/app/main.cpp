@@ -28,8 +28,8 @@ int main(int argc, char* argv[]) {
     // The working directory as the file system names it, read this once; the
     // data file in it is read in a process of its own while the windows are built.
     const QString workingDirectory = tavrin::LocalPath::workingDirectory();
-    const tavrin::JetTableReader::ReadAhead readAhead(tavrin::Form1::dataFilePath(workingDirectory),
-                                                      tavrin::Form1::tableName());
+    tavrin::JetTableReader reader;
+    reader.readAhead(tavrin::Form1::dataFilePath(workingDirectory), tavrin::Form1::tableName());
 
     tavrin::QtMessageSink messages;
     tavrin::QtProgramEnd programEnd;
@@ -42,7 +42,7 @@ int main(int argc, char* argv[]) {
             : noWindowManager;
 
     tavrin::DesktopShell shell;
-    tavrin::Form1 form1(tavrin::Form1Platform{settings, windowManager, messages, programEnd,
+    tavrin::Form1 form1(tavrin::Form1Platform{settings, windowManager, messages, programEnd, reader,
                                               [&shell] { tavrin::Form2::showModal(shell); },
                                               [&workingDirectory] { return workingDirectory; }});
     messages.setParentWindow(&form1);

@@ -145,7 +145,7 @@ void Form1::buildClient() {
     connect(tabs_, &TabControl::clicked, this,
             [this](int previous) { run([this, previous] { SSTab1_Click(previous); }); });
 
-    data_ = new DataControl(platform_.messages, client_);
+    data_ = new DataControl(platform_.messages, platform_.reader, client_);
     data_->setObjectName(QStringLiteral("Data1"));
     data_->setGeometry(pixels(kDataRect));
     data_->setCaption(QStringLiteral("     Kelvor"));

@@ -15,6 +15,7 @@ class QPushButton;
 namespace tavrin {
 
 class DataControl;
+class JetTableReader;
 class MessageSink;
 class ProgramEnd;
 class SettingsStore;
@@ -28,6 +29,8 @@ struct Form1Platform {
     WindowManager& windowManager;
     MessageSink& messages;
     ProgramEnd& programEnd;
+    // Reads the data file, in a process of its own.
+    JetTableReader& reader;
     // Shows the information window modally and returns when it is closed.
     std::function<void()> showInformation;
     // The process's working directory, read once by the Load handler.

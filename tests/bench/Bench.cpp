@@ -81,8 +81,9 @@ void bench(const QTemporaryDir& data) {
     tavrin::test::RecordingWindowManager windowManager;
     tavrin::test::RecordingMessages messages;
     tavrin::test::RecordingProgramEnd programEnd;
+    tavrin::JetTableReader reader(tavrin::test::builtReader());
     tavrin::Form1 form(tavrin::Form1Platform{
-        settings, windowManager, messages, programEnd, {}, [&] { return data.path(); }});
+        settings, windowManager, messages, programEnd, reader, {}, [&] { return data.path(); }});
     form.load();
     QSignalSpy read(form.Data1(), &tavrin::DataControl::readFinished);
     form.show();

@@ -19,14 +19,16 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    const tavrin::JetTableReader::ReadAhead readAhead(
-        tavrin::Form1::dataFilePath(QDir::currentPath()), tavrin::Form1::tableName());
+    tavrin::JetTableReader reader;
+    reader.readAhead(tavrin::Form1::dataFilePath(QDir::currentPath()), tavrin::Form1::tableName());
     tavrin::QtMessageSink messages;
     tavrin::QtProgramEnd programEnd;
     tavrin::EmptySettingsStore settings;
     tavrin::NoWindowManager windowManager;
-    tavrin::Form1 form(tavrin::Form1Platform{
-        settings, windowManager, messages, programEnd, {}, [] { return QDir::currentPath(); }});
+    tavrin::Form1 form(
+        tavrin::Form1Platform{settings, windowManager, messages, programEnd, reader, {}, [] {
+                                  return QDir::currentPath();
+                              }});
     const FirstFrame firstFrame(
         form, [&form] { return form.Data1()->isOpen(); }, reportFirstFrameAndQuit);
     form.load();

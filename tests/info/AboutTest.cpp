@@ -5,6 +5,7 @@
 #include "Form1.h"
 #include "Form2.h"
 #include "InfoTexts.h"
+#include "JetTableReader.h"
 #include "RecordingShell.h"
 #include "SettingsStore.h"
 #include "StatusBar.h"
@@ -60,7 +61,7 @@ class AboutTest : public ::testing::Test {
 protected:
     void start(std::function<void()> showInformation) {
         form1 = std::make_unique<Form1>(Form1Platform{settings, windowManager, messages, programEnd,
-                                                      std::move(showInformation),
+                                                      reader, std::move(showInformation),
                                                       [this] { return dir.path(); }});
         windowManager.onCall = [this](bool topmost) {
             log << QStringLiteral("topmost(%1) ").arg(topmost ? 1 : 0) + state();
@@ -119,6 +120,7 @@ protected:
     ObservedWindowManager windowManager;
     test::RecordingMessages messages;
     test::RecordingProgramEnd programEnd;
+    JetTableReader reader;
     test::RecordingShell shell;
     QStringList log;
     QTimer poll;

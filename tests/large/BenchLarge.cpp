@@ -99,8 +99,7 @@ public:
         for (int i = 0; i < (brief_ ? 1 : 5); ++i) {
             QElapsedTimer clock;
             clock.start();
-            const tavrin::JetReadResult result =
-                tavrin::JetTableReader::read(path, QStringLiteral("Kelvor"));
+            const tavrin::JetReadResult result = reader_.read(path, QStringLiteral("Kelvor"));
             read.add(elapsedMs(clock));
             if (result.ok() == refused_) {
                 std::printf(refused_ ? "  FAILED: opened, though it should be refused\n"
@@ -130,7 +129,9 @@ public:
         QElapsedTimer clock;
         clock.start();
         Form1 form(tavrin::Form1Platform{
-            settings_, windowManager_, messages_, programEnd_, {}, [this] { return directory_; }});
+            settings_, windowManager_, messages_, programEnd_, reader_, {}, [this] {
+                return directory_;
+            }});
         const FirstFrame firstPaint(form, [&form] { return form.Data1()->isOpen(); });
         form.load();
         form.show();
@@ -222,6 +223,7 @@ private:
     tavrin::test::RecordingWindowManager windowManager_;
     tavrin::test::RecordingMessages messages_;
     tavrin::test::RecordingProgramEnd programEnd_;
+    tavrin::JetTableReader reader_{tavrin::test::builtReader()};
 };
 
 struct ChildRun {
@@ -281,7 +283,7 @@ int runAll(bool brief) {
             runChild(self, {QStringLiteral("--write"), directory, QString::number(spec.rows),
                             QString::number(spec.columns)});
         const ChildRun reader =
-            runChild(tavrin::JetTableReader::readerProgram(),
+            runChild(tavrin::JetTableReader(tavrin::test::builtReader()).readerProgram(),
                      {directory + QStringLiteral("/tavrin.mdb"), QStringLiteral("Kelvor")}, true);
         QStringList arguments{QStringLiteral("--table"), directory};
         if (brief) {

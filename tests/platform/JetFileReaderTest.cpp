@@ -37,7 +37,7 @@ const char* versionName(JetVersion version) {
 // Reads `file` both ways; both must agree.
 JetReadResult readBothWays(const QString& file) {
     const JetReadResult here = JetFileReader::read(file, QStringLiteral("Kelvor"));
-    const JetReadResult there = JetTableReader::read(file, QStringLiteral("Kelvor"));
+    const JetReadResult there = test::readTable(file, QStringLiteral("Kelvor"));
     EXPECT_EQ(here.error, there.error) << there.message.toStdString();
     EXPECT_EQ(here.table.rows, there.table.rows);
     return here;

@@ -41,7 +41,7 @@ JetTable mixedTable() {
 
 TEST_P(JetTableReaderTest, ReadsEveryRowInOrderAsText) {
     const QString file = test::writeFixture(path("tavrin.mdb"), GetParam(), mixedTable());
-    const JetReadResult result = JetTableReader::read(file, "Kelvor");
+    const JetReadResult result = test::readTable(file, "Kelvor");
     ASSERT_TRUE(result.ok()) << result.message.toStdString();
     EXPECT_EQ(result.table.fields,
               (std::vector<QString>{"A", "Ha-10k", "D-10k", "C-10k", "T-10k", "Extra"}));
@@ -57,27 +57,27 @@ TEST_P(JetTableReaderTest, FindsTheTableWhateverElseTheFileHolds) {
     JetTable table = test::textTable({"A"}, {{Cell("10A")}}, "kelvor");
     const QString file = test::writeFixture(path("case.mdb"), GetParam(), table);
     // Jet table names do not depend on case.
-    EXPECT_TRUE(JetTableReader::read(file, "Kelvor").ok());
+    EXPECT_TRUE(test::readTable(file, "Kelvor").ok());
 }
 
 TEST_P(JetTableReaderTest, ReportsAMissingTableAndAnEmptyTable) {
     const QString other = test::writeFixture(path("other.mdb"), GetParam(),
                                              test::textTable({"A"}, {{Cell("x")}}, "Other"));
-    const JetReadResult missing = JetTableReader::read(other, "Kelvor");
+    const JetReadResult missing = test::readTable(other, "Kelvor");
     EXPECT_EQ(missing.error, JetReadError::NoTable);
     EXPECT_TRUE(missing.message.contains(other));
     EXPECT_TRUE(missing.message.contains("Kelvor"));
 
     const QString empty =
         test::writeFixture(path("empty.mdb"), GetParam(), test::textTable({"A"}, {}));
-    EXPECT_EQ(JetTableReader::read(empty, "Kelvor").error, JetReadError::NoRows);
+    EXPECT_EQ(test::readTable(empty, "Kelvor").error, JetReadError::NoRows);
 }
 
 TEST_P(JetTableReaderTest, LeavesTheFileAsItWas) {
     const QString file = test::writeFixture(path("tavrin.mdb"), GetParam(), mixedTable());
     const QByteArray before = test::readAll(file);
     const QDateTime modified = QFileInfo(file).lastModified();
-    ASSERT_TRUE(JetTableReader::read(file, "Kelvor").ok());
+    ASSERT_TRUE(test::readTable(file, "Kelvor").ok());
     EXPECT_EQ(test::readAll(file), before);
     EXPECT_EQ(QFileInfo(file).lastModified(), modified);
 }
@@ -102,7 +102,7 @@ TEST_P(JetTableReaderTest, SurvivesCorruptPages) {
             }
             const QString file = path(QStringLiteral("damaged-%1-%2.mdb").arg(page).arg(variant));
             test::writeAll(file, damaged);
-            const JetReadResult result = JetTableReader::read(file, "Kelvor");
+            const JetReadResult result = test::readTable(file, "Kelvor");
             if (result.ok()) {
                 EXPECT_EQ(result.table.fields.size(), 62u);
             } else {
@@ -132,7 +132,7 @@ TEST(JetTableReaderJet3, ReadsJapaneseWhereNoCodePageIsRecorded) {
     bytes[kCodePageOffset + 1] = static_cast<char>(bytes[kCodePageOffset + 1] ^ (recorded >> 8));
     test::writeAll(file, bytes);
 
-    const JetReadResult result = JetTableReader::read(file, "Kelvor");
+    const JetReadResult result = test::readTable(file, "Kelvor");
     ASSERT_TRUE(result.ok()) << result.message.toStdString();
     EXPECT_EQ(result.table.rows.at(0).at(0), QStringLiteral("ｴﾙﾎﾞ･ﾁｰ φ19"));
 }
@@ -169,7 +169,7 @@ TEST_P(JetTableReaderBadFile, IsReportedInJapaneseWithItsPath) {
         bytes[2 * 4096] = char(0x01);
         test::writeAll(file, bytes);
     }
-    const JetReadResult result = JetTableReader::read(file, "Kelvor");
+    const JetReadResult result = test::readTable(file, "Kelvor");
     EXPECT_EQ(result.error, GetParam().expected);
     EXPECT_TRUE(result.message.contains(file)) << result.message.toStdString();
     EXPECT_TRUE(result.message.startsWith(QStringLiteral("データファイル")));
@@ -204,22 +204,26 @@ TEST(JetTableReaderReadAhead, AnswersOnlyItsOwnFileAndTable) {
     ASSERT_TRUE(expectedFirst.ok());
     ASSERT_TRUE(expectedSecond.ok());
 
-    const JetTableReader::ReadAhead ahead(first, "Kelvor");
-    EXPECT_EQ(JetTableReader::read(second, "Kelvor").table.rows, expectedSecond.table.rows);
-    EXPECT_EQ(JetTableReader::read(first, "Other").error, JetReadError::NoTable);
-    EXPECT_EQ(JetTableReader::read(first, "Kelvor").table.rows, expectedFirst.table.rows);
+    JetTableReader reader(test::builtReader());
+    reader.readAhead(first, "Kelvor");
+    EXPECT_EQ(reader.read(second, "Kelvor").table.rows, expectedSecond.table.rows);
+    EXPECT_EQ(reader.read(first, "Other").error, JetReadError::NoTable);
+    EXPECT_EQ(reader.read(first, "Kelvor").table.rows, expectedFirst.table.rows);
 
     // Taken once: the file as it is now is read the next time.
     test::writeFixture(first, JetVersion::Jet4, test::dimensionTable(3));
-    EXPECT_EQ(JetTableReader::read(first, "Kelvor").table.rows.size(), 3u);
+    EXPECT_EQ(reader.read(first, "Kelvor").table.rows.size(), 3u);
 }
 
 TEST(JetTableReaderReadAhead, EndsItsReaderWhenNeverAsked) {
     QTemporaryDir dir;
     const QString file =
         test::writeFixture(dir.filePath("a.mdb"), JetVersion::Jet4, test::dimensionTable(2));
-    { const JetTableReader::ReadAhead ahead(file, "Kelvor"); }
-    EXPECT_EQ(JetTableReader::read(file, "Kelvor").table.rows.size(), 2u);
+    {
+        JetTableReader ahead(test::builtReader());
+        ahead.readAhead(file, "Kelvor");
+    }
+    EXPECT_EQ(test::readTable(file, "Kelvor").table.rows.size(), 2u);
 }
 
 TEST(JetTableReaderPermissions, ReportsAnUnreadableFile) {
@@ -230,7 +234,7 @@ TEST(JetTableReaderPermissions, ReportsAnUnreadableFile) {
     const QString file =
         test::writeFixture(dir.filePath("tavrin.mdb"), JetVersion::Jet4, test::dimensionTable(1));
     QFile::setPermissions(file, QFileDevice::WriteOwner);
-    EXPECT_EQ(JetTableReader::read(file, "Kelvor").error, JetReadError::Unreadable);
+    EXPECT_EQ(test::readTable(file, "Kelvor").error, JetReadError::Unreadable);
 }
 
 } // namespace

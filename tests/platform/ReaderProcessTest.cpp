@@ -6,7 +6,6 @@
 
 #include "HandWrittenAnswer.h"
 #include "JetFixture.h"
-#include "JetReadRequest.h"
 #include "JetTableReader.h"
 #include "LocalPath.h"
 #include "StandInReader.h"
@@ -32,19 +31,18 @@ using test::StandInReader;
 
 class ReaderProcess : public ::testing::Test {
 protected:
-    void TearDown() override {
-        JetTableReader::setReaderProgram(QStringLiteral(TAVRIN_READER_PROGRAM));
-    }
-    // Reads `path` as the data control does, through the event loop.
-    static JetReadResult request(const QString& path) {
-        JetReadRequest request(path, QStringLiteral("Kelvor"));
-        QSignalSpy done(&request, &JetReadRequest::finished);
+    // Reads `path` with `reader` as the data control does, through the event loop.
+    static JetReadResult request(JetTableReader& reader, const QString& path) {
+        QSignalSpy done(&reader, &JetTableReader::finished);
+        reader.start(path, QStringLiteral("Kelvor"));
         EXPECT_TRUE(done.wait(JetTableReader::kTimeLimitMs + 20000));
         EXPECT_EQ(done.size(), 1);
-        return request.takeResult();
+        return reader.takeResult();
     }
+    JetReadResult request(const QString& path) { return request(tableReader, path); }
     QString dataFile() const { return dir.filePath("tavrin.mdb"); }
     QTemporaryDir dir;
+    JetTableReader tableReader{test::builtReader()};
 };
 
 constexpr quint32 kMagic = test::kAnswerMagic;
@@ -62,11 +60,11 @@ class ReaderLie : public ReaderProcess, public ::testing::WithParamInterface<Lie
 TEST_P(ReaderLie, MeansADamagedFile) {
     test::writeAll(dir.filePath("answer"), GetParam().answer);
     const StandInReader reader(QString::fromLatin1(GetParam().script).arg(dir.filePath("answer")));
-    JetTableReader::setReaderProgram(reader.program());
+    tableReader.setReaderProgram(reader.program());
     const QString expected =
         JetReadResult::messageFor(JetReadError::Corrupt, dataFile(), QStringLiteral("Kelvor"));
     for (const JetReadResult& result :
-         {request(dataFile()), JetTableReader::read(dataFile(), QStringLiteral("Kelvor"))}) {
+         {request(dataFile()), tableReader.read(dataFile(), QStringLiteral("Kelvor"))}) {
         EXPECT_EQ(result.error, JetReadError::Corrupt);
         EXPECT_EQ(result.message, expected);
         EXPECT_TRUE(result.table.rows.empty());
@@ -99,7 +97,7 @@ TEST_F(ReaderProcess, TheMessageIsTheViewersOwn) {
                            << QStringLiteral("<b>偽の知らせ</b>") << quint32(0) << quint32(0);
                    }));
     const StandInReader reader(QStringLiteral("exec cat '%1'").arg(dir.filePath("answer")));
-    JetTableReader::setReaderProgram(reader.program());
+    tableReader.setReaderProgram(reader.program());
     const JetReadResult result = request(dataFile());
     EXPECT_EQ(result.error, JetReadError::Missing);
     EXPECT_EQ(result.message, JetReadResult::messageFor(JetReadError::Missing, dataFile(),
@@ -110,17 +108,18 @@ TEST_F(ReaderProcess, TheMessageIsTheViewersOwn) {
 // through the event loop and waiting alike.
 TEST_F(ReaderProcess, AReaderThatHangsIsEndedAtTheTimeLimit) {
     constexpr int kLimitMs = 1000;
+    JetTableReader limited({}, kLimitMs);
     const std::function<JetReadResult()> reads[] = {
-        [this] {
-            JetReadRequest request(dataFile(), QStringLiteral("Kelvor"), nullptr, kLimitMs);
-            QSignalSpy done(&request, &JetReadRequest::finished);
+        [this, &limited] {
+            QSignalSpy done(&limited, &JetTableReader::finished);
+            limited.start(dataFile(), QStringLiteral("Kelvor"));
             EXPECT_TRUE(done.wait(kLimitMs + 20000));
-            return request.takeResult();
+            return limited.takeResult();
         },
-        [this] { return JetTableReader::read(dataFile(), QStringLiteral("Kelvor"), kLimitMs); }};
+        [this, &limited] { return limited.read(dataFile(), QStringLiteral("Kelvor")); }};
     for (const auto& read : reads) {
         const StandInReader reader(QStringLiteral("exec sleep 600"));
-        JetTableReader::setReaderProgram(reader.program());
+        limited.setReaderProgram(reader.program());
         QElapsedTimer clock;
         clock.start();
         const JetReadResult result = read();
@@ -136,16 +135,16 @@ TEST_F(ReaderProcess, AReaderThatAnswersWithinTheTimeLimitIsRead) {
     test::writeAll(dir.filePath("answer"), kGoodAnswer);
     const StandInReader reader(
         QStringLiteral("sleep 0.5; exec cat '%1'").arg(dir.filePath("answer")));
-    JetTableReader::setReaderProgram(reader.program());
-    const JetReadResult result = JetTableReader::read(dataFile(), QStringLiteral("Kelvor"), 10000);
+    const JetReadResult result =
+        JetTableReader(reader.program(), 10000).read(dataFile(), QStringLiteral("Kelvor"));
     EXPECT_TRUE(result.ok()) << result.message.toStdString();
     EXPECT_EQ(result.table.rows.size(), 1u);
 }
 
 TEST_F(ReaderProcess, ARequestGivenUpEndsItsReader) {
     const StandInReader reader(QStringLiteral("exec sleep 600"));
-    JetTableReader::setReaderProgram(reader.program());
-    auto request = std::make_unique<JetReadRequest>(dataFile(), QStringLiteral("Kelvor"));
+    auto request = std::make_unique<JetTableReader>(reader.program());
+    request->start(dataFile(), QStringLiteral("Kelvor"));
     const long pid = reader.waitForPid();
     ASSERT_GT(pid, 0);
     EXPECT_FALSE(test::hasEnded(pid, 0));
@@ -157,7 +156,7 @@ TEST_F(ReaderProcess, ARequestGivenUpEndsItsReader) {
 // answer even when it ended before the request was made.
 TEST_F(ReaderProcess, ARequestTakesTheAnswerOfAReadStartedAhead) {
     test::writeFixture(dataFile(), JetVersion::Jet4, test::dimensionTable(4));
-    const JetTableReader::ReadAhead ahead(dataFile(), QStringLiteral("Kelvor"));
+    tableReader.readAhead(dataFile(), QStringLiteral("Kelvor"));
     QTest::qWait(1500);
     test::writeFixture(dataFile(), JetVersion::Jet4, test::dimensionTable(2));
     EXPECT_EQ(request(dataFile()).table.rows.size(), 4u);
@@ -169,9 +168,9 @@ TEST_F(ReaderProcess, ARequestTakesTheAnswerOfAReadStartedAhead) {
 TEST_F(ReaderProcess, NoReaderIsOneMessageNamingWhereItWasLookedFor) {
     test::writeFixture(dataFile(), JetVersion::Jet4, test::dimensionTable(2));
     const QString nowhere = dir.filePath("bin/tavrin-read");
-    JetTableReader::setReaderProgram(nowhere);
+    tableReader.setReaderProgram(nowhere);
     for (const JetReadResult& result :
-         {request(dataFile()), JetTableReader::read(dataFile(), QStringLiteral("Kelvor"))}) {
+         {request(dataFile()), tableReader.read(dataFile(), QStringLiteral("Kelvor"))}) {
         EXPECT_EQ(result.error, JetReadError::NoReader);
         EXPECT_EQ(result.message, QStringLiteral("読み込みプログラム「%1」が見つからないため、"
                                                  "データを表示できません。")

@@ -31,9 +31,8 @@ void collect(QtMsgType type, const QMessageLogContext& context, const QString& t
 
 } // namespace
 
-bool ProgramRun::useBuiltReader() {
-    JetTableReader::setReaderProgram(QStringLiteral(TAVRIN_READER_PROGRAM));
-    return true;
+QString ProgramRun::builtReader() {
+    return QStringLiteral(TAVRIN_READER_PROGRAM);
 }
 
 WarningLog::WarningLog() {

@@ -8,6 +8,7 @@
 
 #include "Fakes.h"
 #include "Form1.h"
+#include "JetTableReader.h"
 #include "SettingsStore.h"
 #include "WindowPositionMemory.h"
 
@@ -89,9 +90,9 @@ public:
 // outlives it so that the next run can read what this one saved.
 struct ProgramRun {
     ProgramRun(SettingsStore& settings, WindowManager& windowManager)
-        : readerChosen(useBuiltReader()),
+        : reader(builtReader()),
           form(std::make_unique<Form1>(Form1Platform{settings, windowManager, messages, programEnd,
-                                                     [this] { onInformation(); },
+                                                     reader, [this] { onInformation(); },
                                                      [this] { return directory.path(); }})) {}
 
     // Loads and shows the window, as the program does.
@@ -102,10 +103,10 @@ struct ProgramRun {
         return *form;
     }
 
-    // Points the data control at the reading process of this build.
-    static bool useBuiltReader();
+    // The reading process of this build.
+    static QString builtReader();
 
-    bool readerChosen;
+    JetTableReader reader;
     RecordingMessages messages;
     RecordingProgramEnd programEnd;
     std::function<void()> onInformation = [] {};

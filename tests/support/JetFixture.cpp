@@ -10,13 +10,14 @@
 #include <stdexcept>
 
 namespace tavrin::test {
-namespace {
-// Tests read data files through the reading program of this build.
-const bool kReaderProgramSet = [] {
-    JetTableReader::setReaderProgram(QStringLiteral(TAVRIN_READER_PROGRAM));
-    return true;
-}();
-} // namespace
+
+QString builtReader() {
+    return QStringLiteral(TAVRIN_READER_PROGRAM);
+}
+
+JetReadResult readTable(const QString& path, const QString& tableName) {
+    return JetTableReader(builtReader()).read(path, tableName);
+}
 
 JetTable textTable(const std::vector<std::string>& columns,
                    const std::vector<std::vector<Cell>>& rows, const std::string& name) {

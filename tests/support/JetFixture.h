@@ -5,6 +5,7 @@
 
 // Writes small Jet database files for tests, with the project's own writer.
 
+#include "JetReadResult.h"
 #include "JetWriter.h"
 
 #include <QString>
@@ -26,6 +27,12 @@ QString writeFixture(const QString& path, JetVersion version, const JetTable& ta
 // A table with every field of the dimension record and `rowCount` rows; the
 // cell of field f in row r reads "<f>#<r>".
 JetTable dimensionTable(int rowCount);
+
+// The reading program of this build.
+QString builtReader();
+// Reads `tableName` of `path` through the reading program of this build,
+// waiting for its answer.
+JetReadResult readTable(const QString& path, const QString& tableName);
 
 QByteArray readAll(const QString& path);
 void writeAll(const QString& path, const QByteArray& bytes);

@@ -26,13 +26,11 @@ using test::StandInReader;
 
 class DataFileTest : public ::testing::Test {
 protected:
-    void TearDown() override { JetTableReader::setReaderProgram(builtReader_); }
     void useReader(const StandInReader& reader) {
-        JetTableReader::setReaderProgram(reader.program());
+        harness.reader.setReaderProgram(reader.program());
     }
     QString dataFile() const { return dir.filePath("tavrin.mdb"); }
 
-    const QString builtReader_ = JetTableReader::readerProgram();
     QTemporaryDir dir;
     Form1Harness harness{dir.path()};
 };
@@ -99,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(Endings, WhileTheReaderSleeps,
 // ends, and then show the first row.
 TEST_F(DataFileTest, ValuesAppearWhenTheReadEnds) {
     test::writeFixture(dataFile(), JetVersion::Jet4, test::dimensionTable(3));
-    const StandInReader reader(QStringLiteral("sleep 1; exec '%1' \"$@\"").arg(builtReader_));
+    const StandInReader reader(QStringLiteral("sleep 1; exec '%1' \"$@\"").arg(test::builtReader()));
     useReader(reader);
     Form1& form = harness.start(false);
     ASSERT_GT(reader.waitForPid(), 0);

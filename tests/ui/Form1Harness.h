@@ -8,6 +8,7 @@
 #include "DataControl.h"
 #include "Fakes.h"
 #include "Form1.h"
+#include "JetFixture.h"
 #include "JetTableReader.h"
 
 #include <QLabel>
@@ -26,7 +27,7 @@ struct Form1Harness {
     // build under a loaded machine still reads.
     Form1& start(bool waitForRead = true) {
         form = std::make_unique<Form1>(Form1Platform{settings, windowManager, messages, programEnd,
-                                                     [this] { ++informationShown; },
+                                                     reader, [this] { ++informationShown; },
                                                      [this] { return directory_; }});
         form->load();
         QSignalSpy read(form->Data1(), &DataControl::readFinished);
@@ -44,6 +45,8 @@ struct Form1Harness {
     RecordingWindowManager windowManager;
     RecordingMessages messages;
     RecordingProgramEnd programEnd;
+    // The reading program of this build, unless a test sets another.
+    JetTableReader reader{builtReader()};
     int informationShown = 0;
     std::unique_ptr<Form1> form;
 

@@ -3,7 +3,7 @@
 
 #include "DataControl.h"
 
-#include "JetReadRequest.h"
+#include "JetTableReader.h"
 #include "LocalPath.h"
 #include "MessageSink.h"
 #include "PlainLabel.h"
@@ -77,8 +77,8 @@ constexpr int kButtonWidth = 18;
 
 } // namespace
 
-DataControl::DataControl(MessageSink& messages, QWidget* parent)
-    : QWidget(parent), messages_(messages), caption_(new PlainLabel({}, this)) {
+DataControl::DataControl(MessageSink& messages, JetTableReader& reader, QWidget* parent)
+    : QWidget(parent), messages_(messages), caption_(new PlainLabel({}, this)), reader_(reader) {
     caption_->setObjectName(QStringLiteral("caption"));
     caption_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     const struct {
@@ -102,6 +102,13 @@ DataControl::DataControl(MessageSink& messages, QWidget* parent)
     layoutButtons();
 }
 
+DataControl::~DataControl() {
+    // A read given up ends its reader.
+    if (reading_) {
+        reader_.cancel();
+    }
+}
+
 void DataControl::setCaption(const QString& caption) {
     caption_->setText(caption);
 }
@@ -118,7 +125,8 @@ QToolButton* DataControl::button(int which) const {
 }
 
 void DataControl::bind(QLabel* label, const QString& field) {
-    bindings_.push_back({label, field, table_.fieldIndex(field)});
+    rows_.bind(field);
+    labels_.push_back(label);
     if (isOpen()) {
         refresh();
     }
@@ -138,88 +146,66 @@ void DataControl::open() {
         return;
     }
     opened_ = true;
-    auto* request = new JetReadRequest(databaseName_, recordSource_, this);
-    QObject::connect(request, &JetReadRequest::finished, this, &DataControl::takeTable);
-    request_ = request;
+    reading_ = true;
+    QObject::connect(&reader_, &JetTableReader::finished, this, &DataControl::takeTable,
+                     Qt::SingleShotConnection);
+    reader_.start(databaseName_, recordSource_);
     busyWindow_ = window();
     busyWindow_->setCursor(Qt::BusyCursor);
 }
 
 void DataControl::takeTable() {
-    JetReadResult result = request_->takeResult();
-    request_->deleteLater();
-    request_ = nullptr;
+    JetReadResult result = reader_.takeResult();
+    reading_ = false;
     if (busyWindow_) {
         busyWindow_->unsetCursor();
     }
     if (!result.ok()) {
         messages_.showDataError(result.message);
     } else {
-        table_ = std::move(result.table);
-        for (Binding& binding : bindings_) {
-            binding.column = table_.fieldIndex(binding.field);
-        }
+        rows_.setTable(std::move(result.table));
         reportMissingFields();
-        moveTo(0);
+        moved(rows_.moveFirst());
     }
     emit readFinished();
 }
 
 void DataControl::reportMissingFields() {
     constexpr int kNamesShown = 5;
-    QStringList bound;
-    QStringList missing;
-    for (const Binding& binding : bindings_) {
-        if (bound.contains(binding.field)) {
-            continue;
-        }
-        bound << binding.field;
-        if (binding.column < 0) {
-            missing << binding.field;
-        }
-    }
+    const QStringList missing = rows_.missingFields();
     if (!missing.isEmpty()) {
         messages_.showDataError(JetReadResult::missingFieldsMessage(
             LocalPath::forDisplay(databaseName_), recordSource_, static_cast<int>(missing.size()),
-            static_cast<int>(bound.size()), missing.mid(0, kNamesShown)));
+            static_cast<int>(rows_.boundFields().size()), missing.mid(0, kNamesShown)));
     }
 }
 
 void DataControl::moveFirst() {
-    moveTo(0);
+    moved(rows_.moveFirst());
 }
 void DataControl::movePrevious() {
-    moveTo(current_ - 1);
+    moved(rows_.movePrevious());
 }
 void DataControl::moveNext() {
-    moveTo(current_ + 1);
+    moved(rows_.moveNext());
 }
 void DataControl::moveLast() {
-    moveTo(rowCount() - 1);
+    moved(rows_.moveLast());
 }
 
-void DataControl::moveTo(int row) {
-    if (table_.rows.empty()) {
+void DataControl::moved(bool changed) {
+    if (!changed) {
         return;
     }
-    // Before the first row the first stays current, past the last the last.
-    const int target = std::clamp(row, 0, rowCount() - 1);
-    if (target == current_) {
-        return;
-    }
-    current_ = target;
     refresh();
-    emit currentRowChanged(current_);
+    emit currentRowChanged(rows_.currentRow());
 }
 
 void DataControl::refresh() {
-    if (current_ < 0) {
-        return;
-    }
-    const std::vector<QString>& row = table_.rows[static_cast<std::size_t>(current_)];
-    for (const Binding& binding : bindings_) {
-        if (binding.label && binding.column >= 0) {
-            binding.label->setText(oneLine(row[static_cast<std::size_t>(binding.column)]));
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+        const QString* value = rows_.value(static_cast<int>(i));
+        if (labels_[i] && value != nullptr) {
+            labels_[i]->setText(oneLine(*value));
         }
     }
 }

@@ -3,8 +3,7 @@
 
 #pragma once
 
-#include "JetReadRequest.h"
-#include "TableData.h"
+#include "TableRows.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -15,6 +14,7 @@ class QToolButton;
 
 namespace tavrin {
 
+class JetTableReader;
 class MessageSink;
 
 // The data control: a strip with the arrow buttons first and previous at its
@@ -27,10 +27,14 @@ class MessageSink;
 // does; a label whose field the table lacks keeps its own text, and those
 // fields are reported once. The table is read without holding up the event
 // loop; a busy cursor stands over the window meanwhile.
+// The rows, the current row and the bindings are a TableRows; the control
+// paints the strip, runs the read, reports and fills the labels.
 class DataControl : public QWidget {
     Q_OBJECT
 public:
-    DataControl(MessageSink& messages, QWidget* parent = nullptr);
+    // Reads through `reader`, which it shares with nobody while it reads.
+    DataControl(MessageSink& messages, JetTableReader& reader, QWidget* parent = nullptr);
+    ~DataControl() override;
 
     void setCaption(const QString& caption);
     QString caption() const;
@@ -44,11 +48,11 @@ public:
     // Binds `label` to `field`; it shows its own text until a row fills it.
     void bind(QLabel* label, const QString& field);
 
-    bool isOpen() const { return opened_ && !table_.rows.empty(); }
-    bool isReading() const { return request_ != nullptr; }
-    int currentRow() const { return current_; } // -1 while no row is current
-    int rowCount() const { return static_cast<int>(table_.rows.size()); }
-    const TableData& table() const { return table_; }
+    bool isOpen() const { return opened_ && !rows_.isEmpty(); }
+    bool isReading() const { return reading_; }
+    int currentRow() const { return rows_.currentRow(); } // -1 while no row is current
+    int rowCount() const { return rows_.rowCount(); }
+    const TableData& table() const { return rows_.table(); }
 
     QToolButton* button(int which) const; // 0 first, 1 previous, 2 next, 3 last
 
@@ -71,15 +75,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    struct Binding {
-        QPointer<QLabel> label;
-        QString field;
-        int column = -1;
-    };
-
     void takeTable();
     void reportMissingFields();
-    void moveTo(int row);
+    void moved(bool changed);
     void refresh();
     void layoutButtons();
 
@@ -89,13 +87,14 @@ private:
     QString recordSource_;
     QLabel* caption_;
     std::vector<QToolButton*> buttons_;
-    std::vector<Binding> bindings_;
-    TableData table_;
-    QPointer<JetReadRequest> request_;
+    // The label of each of the rows' bindings, by its number.
+    std::vector<QPointer<QLabel>> labels_;
+    TableRows rows_;
+    JetTableReader& reader_;
+    bool reading_ = false;
     QPointer<QWidget> busyWindow_;
     bool opened_ = false;
     bool openQueued_ = false;
-    int current_ = -1;
 };
 
 } // namespace tavrin

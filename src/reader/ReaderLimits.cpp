@@ -4,19 +4,10 @@
 
 #include <sys/resource.h>
 
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define TAVRIN_ADDRESS_SANITIZER 1
-#endif
-#endif
-#if defined(__SANITIZE_ADDRESS__)
-#define TAVRIN_ADDRESS_SANITIZER 1
-#endif
-
 namespace tavrin {
 
 bool ReaderLimits::limitsAddressSpace() {
-#ifdef TAVRIN_ADDRESS_SANITIZER
+#ifdef TAVRIN_SANITIZED_BUILD
     return false;
 #else
     return true;
