@@ -4,14 +4,11 @@
 // Eight copies of the viewer ending together as a desktop ends them: real
 // windows on an X server of the test's own (Xvfb) under openbox, each closed
 // from its frame or all ended by the session's SIGTERM.
-#include "CopiesFixture.h"
+#include "CopiesUnderWindowManager.h"
 #include "WindowManagerPlacing.h"
-#include "X11Client.h"
 #include "X11Probe.h"
-#include "XvfbSession.h"
 
 #include <QCoreApplication>
-#include <QStandardPaths>
 #include <QTest>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -20,18 +17,8 @@
 namespace tavrin {
 namespace {
 
-using test::CopiesFixture;
+using test::CopiesUnderWindowManager;
 using test::CopyProcess;
-
-// The waits for what the window manager does: generous, as the sanitizer
-// build under a full CTest run is slow.
-constexpr int kSlowWaitMs = 30000;
-
-// What main() set up.
-test::XvfbSession& session() {
-    static test::XvfbSession instance;
-    return instance;
-}
 
 // How the copies are ended, all in one go.
 enum class Ending {
@@ -56,30 +43,14 @@ void PrintTo(Ending ending, std::ostream* os) {
     *os << nameOf(ending);
 }
 
-class CopiesX11Test : public CopiesFixture, public ::testing::WithParamInterface<Ending> {
+class CopiesX11Test : public CopiesUnderWindowManager,
+                      public ::testing::WithParamInterface<Ending> {
 protected:
-    void SetUp() override {
-        if (!session().started()) {
-            GTEST_SKIP() << "Xvfb is not installed or did not start";
-        }
-        if (QStandardPaths::findExecutable("xdotool").isEmpty()) {
-            GTEST_SKIP() << "xdotool is not installed";
-        }
-        if (!session().startWindowManager(kSlowWaitMs)) {
-            GTEST_SKIP() << "openbox is not installed or did not start";
-        }
-        ASSERT_TRUE(client.connected());
-        CopiesFixture::SetUp();
-        display = session().display();
-    }
-
     void end(CopyProcess& copy, const Shown& shown) {
         const auto window = static_cast<xcb_window_t>(shown.window);
         switch (GetParam()) {
         case Ending::WindowManagersClose:
-            // No time stamp; from a pager or task bar, as the user's own request.
-            client.askWindowManager(window, client.atom("_NET_CLOSE_WINDOW"), {0, 2, 0, 0, 0});
-            client.flush();
+            closeThroughWindowManager(shown.window);
             break;
         case Ending::DeleteWindowMessage:
             client.tellWindow(window, client.atom("WM_PROTOCOLS"),
@@ -91,8 +62,6 @@ protected:
             break;
         }
     }
-
-    test::X11Client client;
 };
 
 TEST_P(CopiesX11Test, EightCopiesEndTogetherWithOneCompleteSetOnFile) {
@@ -114,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(Endings, CopiesX11Test,
 
 int main(int argc, char* argv[]) {
     qunsetenv("WAYLAND_DISPLAY");
-    tavrin::session().start();
+    tavrin::test::CopiesUnderWindowManager::session().start();
     QCoreApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return tavrin::test::XvfbSession::resultForCTest(RUN_ALL_TESTS());

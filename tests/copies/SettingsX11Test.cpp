@@ -4,17 +4,14 @@
 // The viewer over settings files that are not what it expects, and ended by
 // the signals a session or a terminal sends: real windows on an X server of
 // the test's own (Xvfb, one 640 x 480 screen) under openbox.
-#include "CopiesFixture.h"
+#include "CopiesUnderWindowManager.h"
 #include "WindowManagerPlacing.h"
-#include "X11Client.h"
 #include "X11Probe.h"
-#include "XvfbSession.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QTest>
 #include <csignal>
 #include <functional>
@@ -26,21 +23,12 @@
 namespace tavrin {
 namespace {
 
-using test::CopiesFixture;
+using test::CopiesUnderWindowManager;
 using test::CopyProcess;
 using test::kWaitMs;
 
-// The waits for what the window manager does: generous, as the sanitizer
-// build under a full CTest run is slow.
-constexpr int kSlowWaitMs = 30000;
-
 // The text of the report that a save failed.
 const QString kSaveFailed = QStringLiteral("ウィンドウの位置を保存できませんでした");
-
-test::XvfbSession& session() {
-    static test::XvfbSession instance;
-    return instance;
-}
 
 // What the file system says of a path itself (not of what a link names).
 struct PathState {
@@ -71,29 +59,14 @@ PathState pathState(const QString& path) {
             QFileInfo(path).symLinkTarget()};
 }
 
-class SettingsX11Test : public CopiesFixture {
+class SettingsX11Test : public CopiesUnderWindowManager {
 protected:
     void SetUp() override {
-        if (!session().started()) {
-            GTEST_SKIP() << "Xvfb is not installed or did not start";
+        CopiesUnderWindowManager::SetUp();
+        if (IsSkipped() || HasFatalFailure()) {
+            return;
         }
-        if (QStandardPaths::findExecutable("xdotool").isEmpty()) {
-            GTEST_SKIP() << "xdotool is not installed";
-        }
-        if (!session().startWindowManager(kSlowWaitMs)) {
-            GTEST_SKIP() << "openbox is not installed or did not start";
-        }
-        ASSERT_TRUE(client.connected());
-        CopiesFixture::SetUp();
-        display = session().display();
         ASSERT_TRUE(QDir().mkpath(QFileInfo(iniPath).path()));
-    }
-
-    // The window manager's close, as its close button asks for it.
-    void closeThroughWindowManager(const Shown& shown) {
-        client.askWindowManager(static_cast<xcb_window_t>(shown.window),
-                                client.atom("_NET_CLOSE_WINDOW"), {0, 2, 0, 0, 0});
-        client.flush();
     }
 
     // A lock on the settings file that is never freed: a folder in the lock
@@ -118,8 +91,6 @@ protected:
     QStringList warningsOnTheFile(const CopyProcess& copy) const {
         return copy.errors().split('\n').filter(iniPath);
     }
-
-    test::X11Client client;
 };
 
 // A settings file that is no regular file of a sane size.
@@ -153,7 +124,7 @@ TEST_P(SpecialSettingsFileTest, TheWindowOpensAndTheFileIsNeitherReadNorWrittenO
     }
 
     // A close from the frame cannot save there, and says so in its box.
-    closeThroughWindowManager(shown);
+    closeThroughWindowManager(shown.window);
     EXPECT_EQ(copies[0]->nextReport(kWaitMs), QStringList({"closing"}));
     const QStringList box = copies[0]->nextReport(kWaitMs);
     EXPECT_EQ(box.value(0), "error");
@@ -244,7 +215,7 @@ TEST_F(SettingsX11Test, ASignalEndsTheProgramWhileAFrameClosesBoxWaits) {
     blockTheLock();
     auto copies = start(1);
     const Shown shown = expectFirstRowShown(*copies[0]);
-    closeThroughWindowManager(shown);
+    closeThroughWindowManager(shown.window);
     EXPECT_EQ(copies[0]->nextReport(kWaitMs), QStringList({"closing"}));
     EXPECT_EQ(copies[0]->nextReport(kWaitMs).value(0), "error");
     copies[0]->signal(SIGTERM);
@@ -293,7 +264,7 @@ TEST_F(SettingsX11Test, APositionThatLeavesTooLittleOfTheCaptionOnTheScreenIsNot
 
 int main(int argc, char* argv[]) {
     qunsetenv("WAYLAND_DISPLAY");
-    tavrin::session().start("640x480x24");
+    tavrin::test::CopiesUnderWindowManager::session().start("640x480x24");
     QCoreApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return tavrin::test::XvfbSession::resultForCTest(RUN_ALL_TESTS());
