@@ -59,14 +59,14 @@ std::optional<QString> dateText(double value, bool dateOnly) {
         return std::nullopt;
     }
     std::array<char, 32> buffer{};
-    const int length =
-        dateOnly
-            ? std::snprintf(buffer.data(), buffer.size(), "%02u/%02u/%04d",
-                            static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
-                            year)
-            : std::snprintf(buffer.data(), buffer.size(), "%02u/%02u/%04d %02lld:%02lld:%02lld",
-                            static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
-                            year, seconds / 3600, seconds / 60 % 60, seconds % 60);
+    int length =
+        std::snprintf(buffer.data(), buffer.size(), "%02u/%02u/%04d",
+                      static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()), year);
+    if (!dateOnly) {
+        length +=
+            std::snprintf(buffer.data() + length, buffer.size() - static_cast<std::size_t>(length),
+                          " %02lld:%02lld:%02lld", seconds / 3600, seconds / 60 % 60, seconds % 60);
+    }
     return QString::fromLatin1(buffer.data(), length);
 }
 

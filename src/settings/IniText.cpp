@@ -12,6 +12,10 @@ namespace {
 
 constexpr char kHexDigits[] = "0123456789ABCDEF";
 
+// The control characters QSettings writes as a backslash and a letter.
+constexpr std::array<std::pair<char, char>, 7> kNamedEscapes{
+    {{'\a', 'a'}, {'\b', 'b'}, {'\f', 'f'}, {'\n', 'n'}, {'\r', 'r'}, {'\t', 't'}, {'\v', 'v'}}};
+
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
@@ -258,15 +262,8 @@ QByteArray IniText::escapedValue(const QString& text) {
             continue;
         }
         escapeHexDigit = false;
-        static constexpr std::array<std::pair<char, char>, 7> kNamed{{{'\a', 'a'},
-                                                                      {'\b', 'b'},
-                                                                      {'\f', 'f'},
-                                                                      {'\n', 'n'},
-                                                                      {'\r', 'r'},
-                                                                      {'\t', 't'},
-                                                                      {'\v', 'v'}}};
         bool named = false;
-        for (const auto& [code, letter] : kNamed) {
+        for (const auto& [code, letter] : kNamedEscapes) {
             if (c == static_cast<uint>(code)) {
                 result += '\\';
                 result += letter;
@@ -327,23 +324,17 @@ std::optional<QString> IniText::unescapedValue(const QByteArray& raw) {
                 break;
             }
             const char e = raw[i++];
-            static constexpr std::array<std::pair<char, char>, 11> kNamed{{{'a', '\a'},
-                                                                           {'b', '\b'},
-                                                                           {'f', '\f'},
-                                                                           {'n', '\n'},
-                                                                           {'r', '\r'},
-                                                                           {'t', '\t'},
-                                                                           {'v', '\v'},
-                                                                           {'"', '"'},
-                                                                           {'?', '?'},
-                                                                           {'\'', '\''},
-                                                                           {'\\', '\\'}}};
+            // A named control character, or a character that stands for itself.
             bool named = false;
-            for (const auto& [letter, code] : kNamed) {
+            for (const auto& [code, letter] : kNamedEscapes) {
                 if (e == letter) {
                     result += QLatin1Char(code);
                     named = true;
                 }
+            }
+            if (!named && QByteArrayView("\"?'\\").contains(e)) {
+                result += QLatin1Char(e);
+                named = true;
             }
             if (!named && ((e == 'x' && i < size && isHexDigit(static_cast<uchar>(raw[i]))) ||
                            (e >= '0' && e <= '7'))) {
